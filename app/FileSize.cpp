@@ -104,9 +104,9 @@ std::wstring FormatFileSize(std::int64_t size, wchar_t separator) {
     }
   }
   // Only the bytes tier can be negative; its magnitude fits unsigned.
-  const std::uint64_t magnitude =
-      size < 0 ? 0 - static_cast<std::uint64_t>(size)
-               : static_cast<std::uint64_t>(size);
+  const std::uint64_t magnitude = size < 0
+                                      ? 0 - static_cast<std::uint64_t>(size)
+                                      : static_cast<std::uint64_t>(size);
   const auto divisor = static_cast<std::uint64_t>(tier.divisor);
   std::wstring number = FormatNumber(magnitude / divisor, magnitude % divisor,
                                      divisor, separator);

@@ -57,7 +57,7 @@ struct FormDescription {
   int clientWidth;
   int clientHeight;
   const wchar_t *fontName;
-  int fontHeight;        // character height at 120 pixels per inch
+  int fontHeight; // character height at 120 pixels per inch
   int designPixelsPerInch;
   int designDigitHeight; // height of the digit 0 the layout was made for
   std::span<const ControlDescription> controls;

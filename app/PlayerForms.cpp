@@ -11,8 +11,8 @@ TPlayerForm *PlayerForm = nullptr;
 namespace {
 
 constexpr wchar_t SelectFileText[] = L"Please select an AC3 audio file.";
-constexpr std::uint32_t DetachedProcess = 0x8;     // DETACHED_PROCESS
-constexpr std::uint32_t UseStdHandles = 0x100;     // STARTF_USESTDHANDLES
+constexpr std::uint32_t DetachedProcess = 0x8; // DETACHED_PROCESS
+constexpr std::uint32_t UseStdHandles = 0x100; // STARTF_USESTDHANDLES
 // sizeof(STARTUPINFOW) on the target: 68 bytes on 32-bit, 104 on 64-bit.
 constexpr std::uint32_t StartupInfoSize = sizeof(void *) == 8 ? 104 : 68;
 
@@ -75,6 +75,7 @@ void TPlayerForm::OpenButtonClick() {
   const auto names = platform_.ShowOpenDialog(options);
   if (!names)
     return;
+  listedNames_.reserve(listedNames_.size() + names->size());
   for (const std::wstring &name : *names) {
     if (listedNames_.contains(name))
       continue;

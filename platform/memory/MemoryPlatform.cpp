@@ -107,7 +107,8 @@ MemoryPlatform::ShowOpenDialog(const OpenDialogOptions &options) {
   dialogShows.push_back(options);
   if (dialogAnswers.empty())
     return std::nullopt;
-  auto answer = std::move(dialogAnswers.front());
+  std::optional<std::vector<std::wstring>> answer;
+  answer.swap(dialogAnswers.front());
   dialogAnswers.pop_front();
   return answer;
 }

@@ -67,8 +67,7 @@ public:
   void ShellOpen(const std::wstring &address) override;
   std::optional<ProcessInformation>
   StartProcess(const ProcessStartInfo &info) override;
-  void TerminateProcess(KernelHandle process,
-                        std::uint32_t exitCode) override;
+  void TerminateProcess(KernelHandle process, std::uint32_t exitCode) override;
   void CloseHandle(KernelHandle handle) override;
   std::uint32_t WindowHandle() override;
   void SetActiveWindow(std::uint32_t window) override;
