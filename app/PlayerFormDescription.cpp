@@ -8,45 +8,25 @@ namespace {
 
 using F = TPlayerForm;
 
+// clang-format off
 constexpr ControlDescription Controls[] = {
-    // name, kind, left/top/width/height, anchors, caption, click
-    {L"ListView",
-     ControlKind::ReportList,
-     {8, 8, 586, 258},
-     AnchorLeft | AnchorTop | AnchorRight | AnchorBottom,
-     L"",
-     nullptr},
-    {L"OpenButton",
-     ControlKind::PushButton,
-     {8, 272, 80, 25},
-     AnchorLeft | AnchorBottom,
-     L"Open...",
-     &F::OpenButtonClick},
-    {L"RemoveButton",
-     ControlKind::PushButton,
-     {94, 272, 80, 25},
-     AnchorLeft | AnchorBottom,
-     L"Remove",
-     &F::RemoveButtonClick},
-    {L"PlayButton",
-     ControlKind::PushButton,
-     {188, 272, 80, 25},
-     AnchorLeft | AnchorBottom,
-     L"Play",
-     &F::PlayButtonClick},
-    {L"StopButton",
-     ControlKind::PushButton,
-     {274, 272, 80, 25},
-     AnchorLeft | AnchorBottom,
-     L"Stop",
-     &F::StopButtonClick},
-    {L"Button5",
-     ControlKind::PushButton,
-     {514, 272, 80, 25},
-     AnchorRight | AnchorBottom,
-     L"Close",
-     &F::Button5Click},
+  // name            kind                      left top  width height  anchors
+  //   caption       click
+  {L"ListView",      ControlKind::ReportList,  {8,   8,   586, 258},
+   AnchorLeft | AnchorTop | AnchorRight | AnchorBottom,
+   L"",              nullptr},
+  {L"OpenButton",    ControlKind::PushButton,  {8,   272, 80,  25},  AnchorLeft | AnchorBottom,
+   L"Open...",       &F::OpenButtonClick},
+  {L"RemoveButton",  ControlKind::PushButton,  {94,  272, 80,  25},  AnchorLeft | AnchorBottom,
+   L"Remove",        &F::RemoveButtonClick},
+  {L"PlayButton",    ControlKind::PushButton,  {188, 272, 80,  25},  AnchorLeft | AnchorBottom,
+   L"Play",          &F::PlayButtonClick},
+  {L"StopButton",    ControlKind::PushButton,  {274, 272, 80,  25},  AnchorLeft | AnchorBottom,
+   L"Stop",          &F::StopButtonClick},
+  {L"Button5",       ControlKind::PushButton,  {514, 272, 80,  25},  AnchorRight | AnchorBottom,
+   L"Close",         &F::Button5Click},
 };
+// clang-format on
 
 constexpr ColumnDescription Columns[] = {
     {L"AC3 Files", 180},
