@@ -5,6 +5,7 @@
 //   probe boxes PID          visible dialog windows (message boxes) of PID
 //   probe handles PID        number of kernel handles PID holds
 //   probe processes          every process with parent and executable
+//   probe terminate PID      ends a process the tests started
 //   probe metrics FACE H     screen size, ppi, digit height of a font
 //   probe hittest HWND CODE  where the window answers WM_NCHITTEST with CODE
 //   probe menus              popup menus on screen with their entries
@@ -15,7 +16,7 @@
 #include "HitTest.h"
 #include "MessageBoxReader.h"
 #include "PopupMenus.h"
-#include "ProcessList.h"
+#include "Processes.h"
 #include "ScreenMetrics.h"
 #include "WindowDump.h"
 #include "WindowInfo.h"
@@ -50,6 +51,8 @@ std::string Run(const Arguments &arguments) {
     return CountHandles(number(1));
   if (command == L"processes")
     return ListProcesses();
+  if (command == L"terminate")
+    return TerminateById(number(1));
   if (command == L"metrics" && arguments.size() == 3)
     return DescribeScreen(arguments[1], static_cast<int>(number(2)));
   if (command == L"hittest")

@@ -1,4 +1,4 @@
-#include "ProcessList.h"
+#include "Processes.h"
 
 #include "../JsonWriter.h"
 #include "../UniqueHandle.h"
@@ -24,4 +24,11 @@ std::string ListProcesses() {
     } while (Process32NextW(snapshot.get(), &entry));
   }
   return JsonArray(processes);
+}
+
+std::string TerminateById(DWORD pid) {
+  const UniqueHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, pid));
+  const bool ended =
+      process.valid() && TerminateProcess(process.get(), 1) != FALSE;
+  return JsonObject().Number("pid", pid).Flag("terminated", ended).Build();
 }
