@@ -16,3 +16,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -municode")
 set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL_INIT "-s")
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+# The compiler checks link no program: with -municode a test program would
+# need wWinMain or wmain.
+set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
+# windres hands its preprocessor command line to a shell, which would strip
+# the quotes from string definitions such as SONVELLA_VERSION="1.0.0".
+set(CMAKE_RC_FLAGS_INIT "--use-temp-file")
