@@ -50,6 +50,7 @@ constexpr MenuEntryDescription PopupMenu[] = {
 };
 
 constexpr FormDescription Form = {
+    .caption = &F::IdleCaption,
     .clientWidth = 602,
     .clientHeight = 305,
     .fontName = L"MS Sans Serif",

@@ -54,6 +54,7 @@ struct MenuEntryDescription {
 };
 
 struct FormDescription {
+  std::wstring (*caption)(); // the window's caption when it is created
   int clientWidth;
   int clientHeight;
   const wchar_t *fontName;

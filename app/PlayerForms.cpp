@@ -13,12 +13,6 @@ namespace {
 constexpr wchar_t SelectFileText[] = L"Please select an AC3 audio file.";
 constexpr std::uint32_t DetachedProcess = 0x8; // DETACHED_PROCESS
 constexpr std::uint32_t UseStdHandles = 0x100; // STARTF_USESTDHANDLES
-// sizeof(STARTUPINFOW) on the target: 68 bytes on 32-bit, 104 on 64-bit.
-constexpr std::uint32_t StartupInfoSize = sizeof(void *) == 8 ? 104 : 68;
-
-std::wstring IdleCaption() {
-  return std::wstring(ApplicationTitle) + L" - " + HomepageHost;
-}
 
 // Exception texts are plain ASCII; each byte becomes one character.
 std::wstring Widen(const char *text) {
@@ -50,6 +44,10 @@ std::wstring FailureText(const std::wstring &message) {
 }
 
 TPlayerForm::TPlayerForm(Platform &platform) : platform_(platform) {}
+
+std::wstring TPlayerForm::IdleCaption() {
+  return std::wstring(ApplicationTitle) + L" - " + HomepageHost;
+}
 
 void TPlayerForm::FormCreate() {
   AppDir = DirectoryPart(platform_.ExecutablePath());

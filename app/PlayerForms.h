@@ -34,12 +34,18 @@ std::wstring FormatFileSize(std::int64_t size, wchar_t separator);
 // exactly one character, else ".".
 wchar_t DecimalSeparatorFromSetting(const std::wstring &setting);
 
+// sizeof(STARTUPINFOW) on the target: 68 bytes on 32-bit, 104 on 64-bit.
+inline constexpr std::uint32_t StartupInfoSize = sizeof(void *) == 8 ? 104 : 68;
+
 // Text of the box that reports a failure escaping a command.
 std::wstring FailureText(const std::wstring &message);
 
 class TPlayerForm {
 public:
   explicit TPlayerForm(Platform &platform);
+
+  // The caption while nothing plays.
+  static std::wstring IdleCaption();
 
   // Handlers bound by the window description.
   void FormCreate();
