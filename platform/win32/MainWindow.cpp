@@ -1,0 +1,313 @@
+#include "platform/win32/MainWindow.h"
+
+#include "platform/win32/FormFont.h"
+#include "platform/win32/KeyRouting.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <stdexcept>
+
+namespace sonvella::win32 {
+
+namespace {
+
+constexpr wchar_t ClassName[] = L"TPlayerForm";
+constexpr DWORD WindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// Control identifiers are the tab-order index plus this, clear of the
+// dialog-box command identifiers.
+constexpr int FirstControlId = 100;
+
+static_assert(KeyTab == VK_TAB && KeyEnter == VK_RETURN &&
+              KeyEscape == VK_ESCAPE && KeyLeft == VK_LEFT && KeyUp == VK_UP &&
+              KeyRight == VK_RIGHT && KeyDown == VK_DOWN);
+
+IconOwner LoadMainIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
+  return IconOwner(static_cast<HICON>(LoadImageW(
+      instance, L"MAINICON", IMAGE_ICON, GetSystemMetrics(widthMetric),
+      GetSystemMetrics(heightMetric), LR_DEFAULTCOLOR)));
+}
+
+// Push buttons only: no button is ever the default one.
+HWND CreateButton(HWND parent, int id, const PixelRect &rect, HFONT font,
+                  const wchar_t *caption) {
+  const HWND button =
+      CreateWindowExW(0, WC_BUTTONW, caption,
+                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                      rect.left, rect.top, rect.Width(), rect.Height(), parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                      GetModuleHandleW(nullptr), nullptr);
+  if (button == nullptr)
+    throw std::runtime_error("Cannot create a button");
+  SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return button;
+}
+
+bool IsHeld(int virtualKey) { return GetKeyState(virtualKey) < 0; }
+
+} // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, const FormDescription &form,
+                       TPlayerForm &player, Win32Platform &platform)
+    : form_(form), player_(player), platform_(platform), instance_(instance),
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
+      bigIcon_(LoadMainIcon(instance, SM_CXICON, SM_CYICON)),
+      smallIcon_(LoadMainIcon(instance, SM_CXSMICON, SM_CYSMICON)),
+      font_(CreateFormFont(form)),
+      layout_(ScaleLayout(form, DigitHeight(form, font_.get()))),
+      popupMenu_(form.popupMenu) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = bigIcon_.get();
+  windowClass.hIconSm = smallIcon_.get();
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = ClassName;
+  if (RegisterClassExW(&windowClass) == 0)
+    throw std::runtime_error("Cannot register the window class");
+
+  // The layout gives the client size; the frame comes on top of it.
+  RECT frame{0, 0, layout_.client.width, layout_.client.height};
+  AdjustWindowRectEx(&frame, WindowStyle, FALSE, 0);
+  const PixelSize size{frame.right - frame.left, frame.bottom - frame.top};
+  const PixelPoint origin = CentredOrigin(
+      size, {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+      {GetSystemMetrics(SM_XVIRTUALSCREEN),
+       GetSystemMetrics(SM_YVIRTUALSCREEN)});
+  const HWND window = CreateWindowExW(
+      0, ClassName, form.caption().c_str(), WindowStyle, origin.x, origin.y,
+      size.width, size.height, nullptr, nullptr, instance, this);
+  if (window == nullptr)
+    throw std::runtime_error("Cannot create the main window");
+  window_.reset(window);
+
+  CreateControls();
+  platform_.Attach(window, &*list_);
+  RunHandler(form_.onCreate);
+}
+
+MainWindow::~MainWindow() {
+  ShowWindow(window_.get(), SW_HIDE);
+  RunHandler(form_.onDestroy);
+  window_.reset();
+  platform_.Attach(nullptr, nullptr);
+  UnregisterClassW(ClassName, instance_);
+}
+
+void MainWindow::Show(int startupShowCommand) {
+  int command = SW_SHOWNORMAL;
+  if (startupShowCommand == SW_SHOWMAXIMIZED ||
+      startupShowCommand == SW_SHOWMINNOACTIVE)
+    command = startupShowCommand;
+  ShowWindow(window_.get(), command);
+  UpdateWindow(window_.get());
+}
+
+bool MainWindow::PreTranslateKey(const MSG &message) {
+  if (message.message != WM_KEYDOWN)
+    return false;
+  const int focus = ControlIndex(message.hwnd);
+  if (focus < 0 && message.hwnd != window_.get())
+    return false;
+  FocusedControl focused = FocusedControl::None;
+  if (focus >= 0)
+    focused = form_.controls[static_cast<std::size_t>(focus)].kind ==
+                      ControlKind::ReportList
+                  ? FocusedControl::List
+                  : FocusedControl::Button;
+  const KeyPress key{static_cast<unsigned>(message.wParam), IsHeld(VK_CONTROL),
+                     IsHeld(VK_SHIFT), IsHeld(VK_MENU)};
+  const KeyAction action = RouteKey(key, focused, form_.popupMenu);
+  switch (action.kind) {
+  case KeyAction::PassOn:
+    return false;
+  case KeyAction::Swallow:
+    break;
+  case KeyAction::RunMenuEntry:
+    RunHandler(popupMenu_.Entry(action.menuEntry).onClick);
+    break;
+  case KeyAction::FocusNext:
+  case KeyAction::FocusPrevious:
+    MoveFocus(focus, action.kind == KeyAction::FocusNext);
+    break;
+  case KeyAction::ClickButton:
+    RunHandler(form_.controls[static_cast<std::size_t>(focus)].onClick);
+    break;
+  }
+  return true;
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message,
+                                        WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto *create = reinterpret_cast<const CREATESTRUCTW *>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto *self =
+      reinterpret_cast<MainWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  // Until CreateWindowExW has returned, the window is not yet ours to run.
+  if (self == nullptr || self->window_.get() != window)
+    return DefWindowProcW(window, message, wParam, lParam);
+  return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam,
+                                  LPARAM lParam) noexcept {
+  if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+    RunHandler(form_.onSettingsChange);
+    return 0;
+  }
+  switch (message) {
+  case WM_COMMAND:
+    OnCommand(wParam, lParam);
+    return 0;
+  case WM_NOTIFY:
+    return OnNotify(*reinterpret_cast<const NMHDR *>(lParam));
+  case WM_CONTEXTMENU: {
+    const HWND clicked = reinterpret_cast<HWND>(wParam);
+    const HWND list = list_->Handle();
+    if (clicked != list && !IsChild(list, clicked))
+      break;
+    OnContextMenu(lParam);
+    return 0;
+  }
+  case WM_MENUCHAR:
+    if (reinterpret_cast<HMENU>(lParam) != popupMenu_.Handle())
+      break;
+    return popupMenu_.MenuChar(static_cast<wchar_t>(LOWORD(wParam)));
+  case WM_SIZE:
+    if (wParam != SIZE_MINIMIZED)
+      FollowClientSize({LOWORD(lParam), HIWORD(lParam)});
+    return 0;
+  case WM_ACTIVATE:
+    OnActivate(wParam);
+    return 0;
+  case WM_SETFOCUS:
+    RestoreFocus();
+    return 0;
+  case DM_GETDEFID:
+    return 0; // there is no default push button
+  case WM_SETTINGCHANGE:
+    RunHandler(form_.onSettingsChange);
+    return 0;
+  case WM_CLOSE:
+    // Ends the message loop; the window stays until the program shuts down.
+    PostQuitMessage(0);
+    return 0;
+  case WM_ENDSESSION:
+    // The session ends without the loop ending: stop what the window
+    // started before the process is ended.
+    if (wParam != FALSE)
+      RunHandler(form_.onDestroy);
+    return 0;
+  default:
+    break;
+  }
+  return DefWindowProcW(window_.get(), message, wParam, lParam);
+}
+
+void MainWindow::CreateControls() {
+  const HWND window = window_.get();
+  for (std::size_t i = 0; i < form_.controls.size(); ++i) {
+    const ControlDescription &control = form_.controls[i];
+    const PixelRect &rect = layout_.controls[i];
+    const int id = FirstControlId + static_cast<int>(i);
+    if (control.kind == ControlKind::ReportList) {
+      list_.emplace(window, id, rect, font_.get(), form_.columns,
+                    layout_.columnWidths);
+      controls_.push_back(list_->Handle());
+    } else {
+      controls_.push_back(
+          CreateButton(window, id, rect, font_.get(), control.caption));
+    }
+  }
+  if (!list_)
+    throw std::runtime_error("The window description has no report list");
+  focus_ = controls_.front();
+  RECT client{};
+  GetClientRect(window, &client);
+  FollowClientSize({client.right, client.bottom});
+}
+
+void MainWindow::FollowClientSize(PixelSize client) {
+  HDWP positions = BeginDeferWindowPos(static_cast<int>(controls_.size()));
+  for (std::size_t i = 0; i < controls_.size() && positions != nullptr; ++i) {
+    const PixelRect rect = AnchoredRect(
+        layout_.controls[i], form_.controls[i].anchors, layout_.client, client);
+    positions = DeferWindowPos(positions, controls_[i], nullptr, rect.left,
+                               rect.top, rect.Width(), rect.Height(),
+                               SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (positions != nullptr)
+    EndDeferWindowPos(positions);
+}
+
+void MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (HIWORD(wParam) != BN_CLICKED || lParam == 0)
+    return;
+  const int index = ControlIndex(reinterpret_cast<HWND>(lParam));
+  if (index >= 0)
+    RunHandler(form_.controls[static_cast<std::size_t>(index)].onClick);
+}
+
+LRESULT MainWindow::OnNotify(const NMHDR &notification) {
+  // In report view the list reports a double-click on empty space as well.
+  if (notification.hwndFrom == list_->Handle() &&
+      notification.code == static_cast<UINT>(NM_DBLCLK))
+    RunHandler(form_.onListDoubleClick);
+  return 0;
+}
+
+void MainWindow::OnContextMenu(LPARAM position) {
+  SetFocus(list_->Handle());
+  // From the keyboard (context-menu key, Shift+F10) there is no point.
+  const bool fromKeyboard =
+      GET_X_LPARAM(position) == -1 && GET_Y_LPARAM(position) == -1;
+  const POINT point =
+      fromKeyboard ? list_->KeyboardMenuPoint()
+                   : POINT{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  const int entry = popupMenu_.Choose(window_.get(), point);
+  if (entry >= 0)
+    RunHandler(popupMenu_.Entry(entry).onClick);
+}
+
+void MainWindow::OnActivate(WPARAM wParam) {
+  if (LOWORD(wParam) == WA_INACTIVE) {
+    if (const int index = ControlIndex(GetFocus()); index >= 0)
+      focus_ = controls_[static_cast<std::size_t>(index)];
+  } else if (HIWORD(wParam) == 0) {
+    RestoreFocus();
+  }
+}
+
+void MainWindow::RestoreFocus() {
+  if (!IsIconic(window_.get()))
+    SetFocus(focus_);
+}
+
+void MainWindow::MoveFocus(int current, bool forward) {
+  const int next =
+      NeighbourControl(current, static_cast<int>(controls_.size()), forward);
+  SetFocus(controls_[static_cast<std::size_t>(next)]);
+  // Moving with the keyboard shows where the focus is.
+  SendMessageW(window_.get(), WM_CHANGEUISTATE,
+               MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+int MainWindow::ControlIndex(HWND control) const {
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    if (controls_[i] == control)
+      return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void MainWindow::RunHandler(TPlayerForm::Handler handler) {
+  if (handler != nullptr)
+    player_.Run(handler);
+}
+
+} // namespace sonvella::win32

@@ -1,0 +1,44 @@
+// The report-view list control that holds the file rows: its creation from
+// the window description and the row operations the program logic uses.
+#pragma once
+
+#include "app/PlayerFormDescription.h"
+#include "platform/win32/WindowLayout.h"
+
+#include <windows.h>
+
+#include <span>
+
+namespace sonvella::win32 {
+
+class ReportList {
+public:
+  // Creates the list as a child of `parent` with its columns (widths
+  // already scaled); the parent destroys it.
+  ReportList(HWND parent, int id, const PixelRect &rect, HFONT font,
+             std::span<const ColumnDescription> columns,
+             std::span<const int> columnWidths);
+
+  HWND Handle() const { return list_; }
+
+  int RowCount() const;
+  FileListItem Row(int index) const;
+  int AppendRow(const FileListItem &item);
+  void DeleteRow(int index);
+  // The selected row with the lowest index, or -1.
+  int SelectedRow() const;
+  // Sets only the row's selected state; the single-selection list clears
+  // the previous one.
+  void SelectRow(int index);
+  // Where a menu opened from the keyboard appears, in screen coordinates:
+  // the centre of the selected row, else the list's top-left corner.
+  POINT KeyboardMenuPoint() const;
+
+private:
+  std::wstring CellText(int index, int subItem) const;
+  void SetCellText(int index, int subItem, const std::wstring &text);
+
+  HWND list_;
+};
+
+} // namespace sonvella::win32
