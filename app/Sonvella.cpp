@@ -1,0 +1,33 @@
+// The program: sets up the application, creates the player window from its
+// description, runs the message loop, and shuts down in order when the
+// window has asked the program to end.
+#include "app/PlayerFormDescription.h"
+#include "app/PlayerForms.h"
+#include "platform/win32/Application.h"
+#include "platform/win32/MainWindow.h"
+#include "platform/win32/Win32Platform.h"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  try {
+    sonvella::win32::Application application;
+    sonvella::win32::Win32Platform platform;
+    sonvella::TPlayerForm form(platform);
+    sonvella::PlayerForm = &form;
+    {
+      sonvella::win32::MainWindow window(
+          instance, sonvella::PlayerFormDescription(), form, platform);
+      window.Show(showCommand);
+      application.Run(window);
+      // Leaving the scope hides the window, runs its destruction handler
+      // and destroys it.
+    }
+    sonvella::PlayerForm = nullptr;
+    sonvella::AppDir.clear();
+    return 0;
+  } catch (...) {
+    // The window could not be made; there is nothing to show a failure in.
+    return 1;
+  }
+}
