@@ -1,5 +1,6 @@
-// The "menus" command: the popup menus on screen (class #32768) with their
-// entries, as far as the system lets another process read them.
+// The "menus" command: the popup menu windows on screen (class #32768).
+// Their entries live in the menu owner's process and cannot be read from
+// here; the tests find them on screen.
 #pragma once
 
 #include <string>

@@ -8,7 +8,7 @@
 //   probe terminate PID      ends a process the tests started
 //   probe metrics FACE H     screen size, ppi, digit height of a font
 //   probe hittest HWND CODE  where the window answers WM_NCHITTEST with CODE
-//   probe menus              popup menus on screen with their entries
+//   probe menus              popup menu windows on screen
 // or "probe serve": the same commands, one per line with tab-separated
 // arguments on standard input, each answered by one line.
 #include "../JsonWriter.h"

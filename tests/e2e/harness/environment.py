@@ -1,0 +1,73 @@
+"""Everything one test module shares: a display, a prefix, a probe, input."""
+
+import os
+import shutil
+
+from .probe import Probe, exe_path
+from .wineprefix import WinePrefix, windows_path
+from .xinput import XInput
+from .xserver import VirtualDisplay
+
+
+class Environment:
+    """Xvfb + Wine prefix + probe.exe + xdotool, built once per test module.
+
+    `win64_dir` is the win64 build folder holding Sonvella.exe and the
+    helper programs. close() ends all of it, also after a failed test.
+    """
+
+    def __init__(self, win64_dir, ppi=96):
+        self.win64_dir = win64_dir
+        self.sonvella_exe = exe_path(win64_dir, "Sonvella.exe")
+        self.stub_exe = exe_path(os.path.join(win64_dir, "tests/e2e/programs"),
+                                 "stub_mplayer.exe")
+        probe_exe = exe_path(os.path.join(win64_dir, "tests/e2e/programs"),
+                             "probe.exe")
+        self.display = VirtualDisplay()
+        try:
+            self.prefix = WinePrefix(self.display, ppi)
+        except BaseException:
+            self.display.stop()
+            raise
+        self.probe = Probe(self.prefix, probe_exe)
+        self.input = XInput(self.display)
+        self._serial = 0
+
+    def set_ppi(self, ppi):
+        """Restarts the prefix with another screen density."""
+        self.probe.stop()
+        self.prefix.set_ppi(ppi)
+
+    def program_folder(self, name="Sonvella", player=True):
+        """A new folder with Sonvella.exe and, unless player is False, the
+        stand-in player as mplayer.exe. `name` may contain spaces."""
+        folder = os.path.join(self._new_dir("program"), name)
+        os.makedirs(folder)
+        shutil.copy(self.sonvella_exe, folder)
+        if player:
+            shutil.copy(self.stub_exe, os.path.join(folder, "mplayer.exe"))
+        return folder
+
+    def audio_files(self, sizes, folder="music"):
+        """Creates files of the given sizes ({name: bytes}) in a new folder
+        named `folder` and returns their Windows full names in that order."""
+        directory = os.path.join(self._new_dir("data"), folder)
+        os.makedirs(directory)
+        names = []
+        for name, size in sizes.items():
+            path = os.path.join(directory, name)
+            with open(path, "wb") as file:
+                file.truncate(size)
+            names.append(windows_path(path))
+        return names
+
+    def _new_dir(self, label):
+        self._serial += 1
+        return self.prefix.temp_dir(f"{label}{self._serial}")
+
+    def close(self):
+        try:
+            self.probe.stop()
+            self.prefix.remove()
+        finally:
+            self.display.stop()

@@ -1,0 +1,87 @@
+"""A private Wine prefix bound to one display."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+
+# The .NET and HTML add-ons cannot be downloaded here, and the menu builder
+# would write desktop entries into the user's home.
+DLL_OVERRIDES = "mscoree,mshtml=;winemenubuilder.exe=d"
+
+_DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
+_FONTS_KEY = r"HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts"
+_X11_KEY = r"HKCU\Software\Wine\X11 Driver"
+
+
+def windows_path(path):
+    """The Windows name of a Linux path, through the Z: drive."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+class WinePrefix:
+    """A new prefix in a temporary folder, set up for driving from outside.
+
+    Wine draws window frames itself (Managed=N), so screen coordinates are
+    X coordinates and dialogs close without delay. kill() ends this prefix's
+    wineserver and with it every Windows process of the prefix.
+    """
+
+    def __init__(self, display, ppi=96):
+        self.root = tempfile.mkdtemp(prefix="sonvella-e2e-")
+        self.path = os.path.join(self.root, "prefix")
+        self.env = dict(os.environ)
+        self.env.update(display.env())
+        self.env.update({"WINEPREFIX": self.path, "WINEDEBUG": "-all",
+                         "WINEDLLOVERRIDES": DLL_OVERRIDES})
+        self.env.pop("WINEARCH", None)
+        self.run(["wineboot", "-i"], timeout=180)
+        self.set_registry(_X11_KEY, "Managed", "REG_SZ", "N")
+        self.ppi = None
+        self.set_ppi(ppi)
+
+    def run(self, args, timeout=60, **kwargs):
+        return subprocess.run(args, env=self.env, timeout=timeout, check=True,
+                              stdin=subprocess.DEVNULL,
+                              stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, **kwargs)
+
+    def start(self, args, log_path, cwd=None):
+        """Starts a Windows program; its output goes to log_path."""
+        with open(log_path, "ab") as log:
+            return subprocess.Popen(["wine", *args], env=self.env, cwd=cwd,
+                                    stdin=subprocess.DEVNULL, stdout=log,
+                                    stderr=subprocess.STDOUT)
+
+    def set_registry(self, key, name, kind, value):
+        self.run(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d",
+                  str(value), "/f"])
+
+    def set_ppi(self, ppi):
+        """Sets the screen's pixels per inch for programs started afterwards.
+
+        Ends the prefix's processes, since Wine reads the setting once.
+        """
+        if ppi == self.ppi:
+            return
+        for key in (_DESKTOP_KEY, _FONTS_KEY):
+            self.set_registry(key, "LogPixels", "REG_DWORD", ppi)
+        self.kill()
+        self.ppi = ppi
+
+    def kill(self):
+        """Ends every process of this prefix and waits for its wineserver."""
+        subprocess.run(["wineserver", "-k"], env=self.env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        subprocess.run(["wineserver", "-w"], env=self.env, timeout=60,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def temp_dir(self, name):
+        """A new folder inside this prefix's temporary folder."""
+        path = os.path.join(self.root, name)
+        os.makedirs(path)
+        return path
+
+    def remove(self):
+        self.kill()
+        shutil.rmtree(self.root, ignore_errors=True)
