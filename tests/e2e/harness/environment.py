@@ -61,6 +61,18 @@ class Environment:
             names.append(windows_path(path))
         return names
 
+    def browser_log(self):
+        """Makes Wine's browser launcher run a stand-in that appends each
+        address it is given to the returned file, one per line."""
+        folder = self._new_dir("browser")
+        script, log = os.path.join(folder, "browser"), os.path.join(folder, "opened.txt")
+        with open(script, "w") as file:
+            file.write(f'#!/bin/sh\nprintf "%s\\n" "$@" >> "{log}"\n')
+        os.chmod(script, 0o755)
+        self.prefix.set_registry(r"HKCU\Software\Wine\WineBrowser", "Browsers",
+                                 "REG_SZ", script)
+        return log
+
     def _new_dir(self, label):
         self._serial += 1
         return self.prefix.temp_dir(f"{label}{self._serial}")

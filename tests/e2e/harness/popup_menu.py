@@ -87,6 +87,11 @@ class PopupMenu:
         rows = [y for kind, y in self.entries if kind == TEXT]
         left, _, right, _ = self.rect
         self._env.input.click((left + right) // 2, rows[index])
+        self._env.input.park()
+
+    def press(self, xid, key):
+        """Types a key while the menu is open, into the window `xid`."""
+        self._env.input.key(xid, key)
 
     @staticmethod
     def is_open(env):

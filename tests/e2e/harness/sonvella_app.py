@@ -110,9 +110,11 @@ class Sonvella:
         self.input.click(*centre(self.control(text)["rect"]))
         self.input.park()
 
+    def row_centre(self, index):
+        return centre(self.list()["rows"][index]["rect"])
+
     def click_row(self, index, button=1, repeat=1):
-        self.input.click(*centre(self.list()["rows"][index]["rect"]),
-                         button=button, repeat=repeat)
+        self.input.click(*self.row_centre(index), button=button, repeat=repeat)
 
     def click_below_rows(self, button=1, repeat=1):
         """Clicks the empty part of the list under its last row."""

@@ -1,5 +1,6 @@
 """A private Wine prefix bound to one display."""
 
+import glob
 import os
 import shutil
 import subprocess
@@ -12,6 +13,9 @@ DLL_OVERRIDES = "mscoree,mshtml=;winemenubuilder.exe=d"
 _DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 _FONTS_KEY = r"HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts"
 _X11_KEY = r"HKCU\Software\Wine\X11 Driver"
+# Debian's fonts-wine puts Wine's own fonts here, but Wine 8 does not load
+# them by itself; without Marlett the caption buttons show letters.
+_WINE_FONTS = "/usr/share/wine/fonts"
 
 
 def windows_path(path):
@@ -37,8 +41,16 @@ class WinePrefix:
         self.env.pop("WINEARCH", None)
         self.run(["wineboot", "-i"], timeout=180)
         self.set_registry(_X11_KEY, "Managed", "REG_SZ", "N")
+        self._link_wine_fonts()
         self.ppi = None
         self.set_ppi(ppi)
+
+    def _link_wine_fonts(self):
+        fonts = os.path.join(self.path, "drive_c", "windows", "Fonts")
+        for name in glob.glob(os.path.join(_WINE_FONTS, "*.ttf")):
+            target = os.path.join(fonts, os.path.basename(name))
+            if not os.path.exists(target):
+                os.symlink(name, target)
 
     def run(self, args, timeout=60, **kwargs):
         return subprocess.run(args, env=self.env, timeout=timeout, check=True,
