@@ -135,6 +135,15 @@ class PlaybackThroughTheRelay(SonvellaTestCase):
         wait_for(lambda: self.linux_players() == [unix_name],
                  what=f"the Linux player on {unix_name} alone")
 
+    def play_a_long_file(self):
+        """Sonvella playing a long file in real time through the relay."""
+        self.configure_player("ao=null", "vo=null")
+        app = self.start_with_relay()
+        self.open_file(app, self.long_ones[0])
+        app.click("Play")
+        self.wait_playing(self.long_ones[0])
+        return app
+
     def wait_chain_gone(self):
         wait_for(lambda: not self.relay_chain(),
                  what="the relay, its wrapper and the player to end")
@@ -158,11 +167,7 @@ class PlaybackThroughTheRelay(SonvellaTestCase):
                                delta=TONE_HERTZ / 20)
 
     def test_stop_ends_the_linux_player(self):
-        self.configure_player("ao=null", "vo=null")
-        app = self.start_with_relay()
-        self.open_file(app, self.long_ones[0])
-        app.click("Play")
-        self.wait_playing(self.long_ones[0])
+        app = self.play_a_long_file()
         app.click("Stop")
         app.wait_caption(f"Sonvella - {HOMEPAGE_HOST}")
         self.wait_chain_gone()
@@ -180,11 +185,7 @@ class PlaybackThroughTheRelay(SonvellaTestCase):
         self.wait_chain_gone()
 
     def test_closing_the_window_ends_the_player(self):
-        self.configure_player("ao=null", "vo=null")
-        app = self.start_with_relay()
-        self.open_file(app, self.long_ones[0])
-        app.click("Play")
-        self.wait_playing(self.long_ones[0])
+        app = self.play_a_long_file()
         app.input.click(*app.close_box_point())
         app.wait_exit()
         self.wait_chain_gone()

@@ -36,10 +36,10 @@ std::wstring Quoted(const std::wstring &argument) {
 bool StartWrapper(const LinuxProcess &relay, const std::string &statusFile,
                   const std::vector<std::string> &playerArguments) {
   const std::wstring wrapper = OwnDirectory() + L"mplayer-relay.sh";
-  std::wstring commandLine = Quoted(wrapper) + L" " +
-                             std::to_wstring(relay.id) + L" " +
-                             PercentEncoded(relay.startTime) + L" " +
-                             Quoted(PercentEncoded(statusFile));
+  std::wstring commandLine =
+      Quoted(wrapper) + L" " + std::to_wstring(relay.id) + L" " +
+      std::wstring(relay.startTime.begin(), relay.startTime.end()) + L" " +
+      Quoted(PercentEncoded(statusFile));
   for (const std::string &argument : playerArguments)
     commandLine += L" " + Quoted(PercentEncoded(argument));
 

@@ -76,4 +76,5 @@ done
 wait "$player"
 status=$?
 relay_alive || exit 0
+# shellcheck disable=SC2154 # status_file is set by decode
 echo "$status" >"$status_file.part" && mv -f "$status_file.part" "$status_file"
