@@ -1,7 +1,6 @@
 #include "platform/win32/MainWindow.h"
 
 #include "platform/win32/FormFont.h"
-#include "platform/win32/KeyRouting.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -111,15 +110,9 @@ bool MainWindow::PreTranslateKey(const MSG &message) {
   const int focus = ControlIndex(message.hwnd);
   if (focus < 0 && message.hwnd != window_.get())
     return false;
-  FocusedControl focused = FocusedControl::None;
-  if (focus >= 0)
-    focused = form_.controls[static_cast<std::size_t>(focus)].kind ==
-                      ControlKind::ReportList
-                  ? FocusedControl::List
-                  : FocusedControl::Button;
   const KeyPress key{static_cast<unsigned>(message.wParam), IsHeld(VK_CONTROL),
                      IsHeld(VK_SHIFT), IsHeld(VK_MENU)};
-  const KeyAction action = RouteKey(key, focused, form_.popupMenu);
+  const KeyAction action = RouteKey(key, FocusKind(focus), form_.popupMenu);
   switch (action.kind) {
   case KeyAction::PassOn:
     return false;
@@ -295,6 +288,15 @@ void MainWindow::MoveFocus(int current, bool forward) {
   // Moving with the keyboard shows where the focus is.
   SendMessageW(window_.get(), WM_CHANGEUISTATE,
                MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+FocusedControl MainWindow::FocusKind(int control) const {
+  if (control < 0)
+    return FocusedControl::None;
+  return form_.controls[static_cast<std::size_t>(control)].kind ==
+                 ControlKind::ReportList
+             ? FocusedControl::List
+             : FocusedControl::Button;
 }
 
 int MainWindow::ControlIndex(HWND control) const {

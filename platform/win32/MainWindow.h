@@ -6,6 +6,7 @@
 
 #include "app/PlayerFormDescription.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/KeyRouting.h"
 #include "platform/win32/PopupMenu.h"
 #include "platform/win32/ReportList.h"
 #include "platform/win32/Win32Platform.h"
@@ -49,7 +50,9 @@ private:
   void OnActivate(WPARAM wParam);
   void RestoreFocus();
   void MoveFocus(int current, bool forward);
+  // Index of a control in tab order, or -1 when it is none of ours.
   int ControlIndex(HWND control) const;
+  FocusedControl FocusKind(int control) const;
   void RunHandler(TPlayerForm::Handler handler);
 
   const FormDescription &form_;
