@@ -149,6 +149,11 @@ class Sonvella:
         self.input.key(dialog, "Return")
         wait_for(lambda: not self._dialogs("Open"), timeout=15,
                  what="the file dialog to close")
+        wait_for(self._active_with_focus, what="the window active again after the dialog")
+
+    def _active_with_focus(self):
+        window = self.dump()
+        return window["active"] == self.hwnd and window["focus"] != 0
 
     def wait_dialog(self, caption, timeout=10):
         """The X window of this program's visible dialog `caption`."""
