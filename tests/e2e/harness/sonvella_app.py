@@ -4,7 +4,7 @@ import glob
 import json
 import os
 
-from .waiting import stays, wait_for
+from .waiting import WaitTimeout, stays, wait_for
 from .wineprefix import windows_path
 
 HTCLOSE = 20  # WM_NCHITTEST answer for the close box
@@ -69,8 +69,11 @@ class Sonvella:
         return self.dump()["text"]
 
     def wait_caption(self, caption, timeout=10):
-        return wait_for(lambda: self.caption() == caption, timeout=timeout,
-                        what=f"the caption {caption!r} (now {self.caption()!r})")
+        try:
+            wait_for(lambda: self.caption() == caption, timeout=timeout)
+        except WaitTimeout:
+            raise WaitTimeout(f"the caption is {self.caption()!r}, "
+                              f"not {caption!r}") from None
 
     def control(self, text, window=None):
         """The child control whose text is `text`."""
@@ -145,11 +148,29 @@ class Sonvella:
         (default: a click on "Open...")."""
         (trigger or (lambda: self.click("Open...")))()
         dialog = self.wait_dialog("Open")
-        self.input.type(dialog, " ".join(f'"{name}"' for name in names))
+        self._type_checked(dialog, self._dialogs("Open")[0]["hwnd"],
+                           " ".join(f'"{name}"' for name in names))
         self.input.key(dialog, "Return")
         wait_for(lambda: not self._dialogs("Open"), timeout=15,
                  what="the file dialog to close")
         wait_for(self._active_with_focus, what="the window active again after the dialog")
+
+    def _type_checked(self, xid, hwnd, text, attempts=3):
+        """Types into the window's focused box until it holds exactly
+        `text`: under load X can drop characters outside the keymap."""
+        def typed():
+            window = self.probe.window(hwnd)
+            return next((c["text"] for c in window["children"]
+                         if c["hwnd"] == window["focus"]), None)
+
+        for _ in range(attempts):
+            self.input.type(xid, text)
+            try:
+                wait_for(lambda: typed() == text, timeout=2)
+                return
+            except WaitTimeout:
+                self.input.key(xid, "ctrl+a", "BackSpace")
+        raise WaitTimeout(f"typed {text!r}, the box holds {typed()!r}")
 
     def _active_with_focus(self):
         window = self.dump()
