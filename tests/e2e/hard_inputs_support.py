@@ -29,6 +29,12 @@ def split(full_name):
     return full_name[cut:], full_name[:cut]
 
 
+def linux_path(full_name):
+    """The Linux path of a name on Wine's Z: drive."""
+    assert full_name.startswith("Z:\\"), full_name
+    return full_name[2:].replace("\\", "/")
+
+
 def row(full_name, size_text):
     name, directory = split(full_name)
     return [name, size_text, directory]
