@@ -108,8 +108,8 @@ def open_file(app, full_name, delete_before_return=None, attempts=4):
 
 
 def assert_sound(test, app):
-    """The program runs, answers, and shows no box (an error box or Wine's
-    crash report would be one)."""
+    """The program runs, its window thread answers, and it shows no box: a
+    program that crashed under Wine has ended or no longer answers."""
     test.assertTrue(app.running(), "Sonvella ended")
     app.rows()  # the list answers through the window thread
     test.assertEqual(app.boxes(), [])

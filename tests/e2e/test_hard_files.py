@@ -4,7 +4,7 @@ and the longest name Wine's file dialog hands over."""
 import os
 import unittest
 
-from harness import SonvellaTestCase, wait_for, windows_path
+from harness import SonvellaTestCase, windows_path
 from hard_inputs_support import (IDLE_CAPTION, close_with_close_button, linux_path,
                                  open_file, player_command_line, playing_caption, row,
                                  split)

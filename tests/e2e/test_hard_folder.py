@@ -6,7 +6,7 @@ import os
 import shutil
 import unittest
 
-from harness import SonvellaTestCase
+from harness import SonvellaTestCase, wait_for
 from hard_inputs_support import (IDLE_CAPTION, close_with_close_button,
                                  player_command_line, playing_caption)
 
@@ -24,9 +24,15 @@ class FolderWithSpaces(SonvellaTestCase):
         for program in planted:
             shutil.copy(self.env.stub_exe, program)
 
+        def planted_records():
+            return [glob.glob(os.path.join(os.path.dirname(p), "stub-*")) for p in planted]
+
         app.open_files([song])
         for _ in range(2):  # a second Play starts from a stopped player
             app.click("Play")
+            wait_for(lambda: app.player_records() or any(planted_records()),
+                     what="the player or a planted program to run")
+            self.assertEqual(planted_records(), [[], []], "a planted program ran")
             [pid] = app.wait_players(1)
             self.assertEqual(app.wait_record(pid)["commandLine"],
                              player_command_line(app, song))
@@ -35,8 +41,6 @@ class FolderWithSpaces(SonvellaTestCase):
             app.wait_caption(IDLE_CAPTION)
             app.wait_players(0)
 
-        self.assertEqual([glob.glob(os.path.join(os.path.dirname(p), "stub-*"))
-                          for p in planted], [[], []])
         self.assertEqual(self.env.probe.pids_of("my.exe"), [])
         self.assertEqual(self.env.probe.pids_of("Sonvella.exe"), [app.pid])
         close_with_close_button(self, app)

@@ -31,10 +31,9 @@ class PlayerTrouble(SonvellaTestCase):
         for _ in range(2):
             app.click("Play")
             box = app.wait_box("Error")
-            self.assertEqual(box["texts"], [CANNOT_OPEN])
-            self.assertEqual(box["icon"], "error")
-            self.assertEqual([b["text"] for b in box["buttons"]], ["OK"])
-            self.assertEqual(box["owner"], app.hwnd)
+            self.assertEqual((box["texts"], box["icon"], box["owner"],
+                              [button["text"] for button in box["buttons"]]),
+                             ([CANNOT_OPEN], "error", app.hwnd, ["OK"]))
             app.dismiss_box("Error")
             self.assert_quiet(app, IDLE_CAPTION)
 
