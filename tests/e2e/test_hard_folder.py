@@ -29,8 +29,9 @@ class FolderWithSpaces(SonvellaTestCase):
 
         app.open_files([song])
         for _ in range(2):  # a second Play starts from a stopped player
+            started = len(app.player_records())
             app.click("Play")
-            wait_for(lambda: app.player_records() or any(planted_records()),
+            wait_for(lambda: len(app.player_records()) > started or any(planted_records()),
                      what="the player or a planted program to run")
             self.assertEqual(planted_records(), [[], []], "a planted program ran")
             [pid] = app.wait_players(1)
