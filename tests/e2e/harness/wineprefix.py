@@ -39,11 +39,24 @@ class WinePrefix:
         self.env.update({"WINEPREFIX": self.path, "WINEDEBUG": "-all",
                          "WINEDLLOVERRIDES": DLL_OVERRIDES})
         self.env.pop("WINEARCH", None)
-        self.run(["wineboot", "-i"], timeout=180)
+        self._boot()
         self.set_registry(_X11_KEY, "Managed", "REG_SZ", "N")
         self._link_wine_fonts()
         self.ppi = None
         self.set_ppi(ppi)
+
+    def _boot(self, attempts=3):
+        # On a loaded machine wineboot now and then gives up waiting for
+        # its own services; a fresh start of the prefix then succeeds.
+        for attempt in range(attempts):
+            try:
+                self.run(["wineboot", "-i"], timeout=180)
+                return
+            except subprocess.CalledProcessError:
+                if attempt == attempts - 1:
+                    raise
+                self.kill()
+                shutil.rmtree(self.path, ignore_errors=True)
 
     def _link_wine_fonts(self):
         fonts = os.path.join(self.path, "drive_c", "windows", "Fonts")
