@@ -1,5 +1,5 @@
-// list_filler FOLDER: a window holding nothing but a report list made like
-// Sonvella's, the comparison for adding files. At start it reads the .ac3
+// list_filler FOLDER: a window holding nothing but Sonvella's report list,
+// the comparison for adding files. At start it reads the .ac3
 // files of FOLDER into rows (name, size text, folder) and gets a shell item
 // for each. Then:
 //   WM_APP + 1          empties the list;
@@ -8,8 +8,11 @@
 //                       gives for its item, as a program handed the items a
 //                       file dialog chose must ask for them.
 // Either way the list is not redrawn until all rows are in.
+#include "TopLevelWindow.h"
+#include "app/PlayerFormDescription.h"
 #include "app/PlayerForms.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/ReportList.h"
 
 #include <windows.h>
 
@@ -17,10 +20,10 @@
 #include <shellapi.h>
 #include <shlobj.h>
 #include <shobjidl.h>
-#include <uxtheme.h>
 #include <wrl/client.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,7 +31,6 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 
-constexpr wchar_t ClassName[] = L"ListFiller";
 constexpr UINT FillMessage = WM_APP;
 constexpr UINT ClearMessage = WM_APP + 1;
 constexpr WPARAM NamesFromShell = 1;
@@ -41,7 +43,7 @@ struct Row {
 
 std::wstring Folder;
 std::vector<Row> Rows;
-HWND List = nullptr;
+std::optional<sonvella::win32::ReportList> List;
 
 void ReadRows() {
   WIN32_FIND_DATAW entry{};
@@ -99,79 +101,49 @@ std::wstring ShellName(IShellItem &item) {
   return text;
 }
 
-void SetCellText(int index, int subItem, const std::wstring &text) {
-  LVITEMW cell{};
-  cell.iSubItem = subItem;
-  cell.pszText = const_cast<wchar_t *>(text.c_str());
-  SendMessageW(List, LVM_SETITEMTEXTW, static_cast<WPARAM>(index),
-               reinterpret_cast<LPARAM>(&cell));
-}
-
-void InsertRow(const std::wstring &caption, const std::wstring &size,
-               const std::wstring &folder) {
-  LVITEMW item{};
-  item.mask = LVIF_TEXT;
-  item.iItem = static_cast<int>(SendMessageW(List, LVM_GETITEMCOUNT, 0, 0));
-  item.pszText = const_cast<wchar_t *>(caption.c_str());
-  const int index = static_cast<int>(
-      SendMessageW(List, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-  SetCellText(index, 1, size);
-  SetCellText(index, 2, folder);
-}
-
 void Fill(bool namesFromShell) {
-  SendMessageW(List, WM_SETREDRAW, FALSE, 0);
+  const HWND list = List->Handle();
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   for (const Row &row : Rows) {
     if (namesFromShell) {
       const std::wstring fullName = ShellName(*row.item.Get());
-      const std::size_t split = fullName.find_last_of(L"\\:") + 1;
-      InsertRow(fullName.substr(split), row.size, fullName.substr(0, split));
+      List->AppendRow({.caption = sonvella::FileNamePart(fullName),
+                       .size = row.size,
+                       .path = sonvella::DirectoryPart(fullName)});
     } else {
-      InsertRow(row.name, row.size, Folder);
+      List->AppendRow({.caption = row.name, .size = row.size, .path = Folder});
     }
   }
-  SendMessageW(List, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(List, nullptr, TRUE);
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
 }
 
-void AddColumn(int index, const wchar_t *caption, int width) {
-  LVCOLUMNW column{};
-  column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-  column.fmt = LVCFMT_LEFT;
-  column.cx = width;
-  column.pszText = const_cast<wchar_t *>(caption);
-  SendMessageW(List, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
-               reinterpret_cast<LPARAM>(&column));
-}
-
-// The same styles as Sonvella's list, so both draw and track the same.
-void CreateList(HWND parent) {
-  List = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT |
-                             LVS_SINGLESEL | LVS_NOSORTHEADER,
-                         8, 8, 580, 260, parent, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
-  constexpr DWORD extended =
-      LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_TRACKSELECT;
-  SendMessageW(List, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
-  if (IsAppThemed())
-    SetWindowTheme(List, L"explorer", nullptr);
-  AddColumn(0, L"AC3 Files", 180);
-  AddColumn(1, L"File Size", 80);
-  AddColumn(2, L"File Path", 280);
+// Sonvella's own list control, with its styles and columns.
+bool CreateList(HWND parent) noexcept {
+  try {
+    const auto &columns = sonvella::PlayerFormDescription().columns;
+    std::vector<int> widths;
+    for (const auto &column : columns)
+      widths.push_back(column.width);
+    List.emplace(parent, 100, sonvella::win32::PixelRect{8, 8, 588, 268},
+                 static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), columns,
+                 widths);
+    return true;
+  } catch (...) {
+    return false;
+  }
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
                             LPARAM lParam) {
   switch (message) {
   case WM_CREATE:
-    CreateList(window);
-    return 0;
+    return CreateList(window) ? 0 : -1;
   case FillMessage:
     Fill(wParam == NamesFromShell);
     return 0;
   case ClearMessage:
-    SendMessageW(List, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageW(List->Handle(), LVM_DELETEALLITEMS, 0, 0);
     return 0;
   case WM_DESTROY:
     PostQuitMessage(0);
@@ -206,29 +178,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = ClassName;
-  if (RegisterClassExW(&windowClass) == 0)
-    return 1;
-  const HWND window = CreateWindowExW(0, ClassName, L"List filler",
-                                      WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, 620, 340,
-                                      nullptr, nullptr, instance, nullptr);
-  if (window == nullptr)
-    return 1;
-  ShowWindow(window, showCommand);
-  UpdateWindow(window);
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  const int exitCode = RunTopLevelWindow(
+      instance, L"ListFiller", L"List filler", WindowProc, showCommand);
   Rows.clear();
   CoUninitialize();
-  return 0;
+  return exitCode;
 }

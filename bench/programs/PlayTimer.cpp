@@ -10,6 +10,7 @@
 //   ("start <ticks>"), then ends it. RUNS times.
 // Creation times are the system's own stamps (GetProcessTimes).
 #include "Report.h"
+#include "StartedProcess.h"
 #include "SystemClock.h"
 #include "WindowNumber.h"
 #include "tests/e2e/programs/UniqueHandle.h"
@@ -108,24 +109,22 @@ bool TimeBareStart(long runs, const std::wstring &player,
   const std::wstring folder = player.substr(0, player.find_last_of(L'\\') + 1);
   for (long run = 0; run < runs; ++run) {
     // What Sonvella passes, with no window to name.
-    std::wstring commandLine =
+    const std::wstring commandLine =
         L"\"" + player +
         L"\" -wid 0 -slave -quiet -identify -priority abovenormal \"" + file +
         L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    PROCESS_INFORMATION started{};
     const std::int64_t before = SystemClockNow();
-    if (!CreateProcessW(player.c_str(), commandLine.data(), nullptr, nullptr,
-                        TRUE, DETACHED_PROCESS, nullptr, folder.c_str(),
-                        &startup, &started))
+    const auto started = StartProcess(player, commandLine,
+                                      {.inheritHandles = true,
+                                       .creationFlags = DETACHED_PROCESS,
+                                       .startupFlags = STARTF_USESTDHANDLES,
+                                       .currentDirectory = folder.c_str()});
+    if (!started)
       return false;
-    const UniqueHandle process(started.hProcess);
-    const UniqueHandle thread(started.hThread);
-    Report("start", CreationTicks(process.get()) - before);
-    TerminateProcess(process.get(), 0);
-    WaitForSingleObject(process.get(), GiveUpMilliseconds);
+    const HANDLE process = started->process.get();
+    Report("start", CreationTicks(process) - before);
+    TerminateProcess(process, 0);
+    WaitForSingleObject(process, GiveUpMilliseconds);
   }
   return true;
 }

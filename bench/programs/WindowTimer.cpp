@@ -3,7 +3,7 @@
 // CreateProcessW until a visible top-level window of the new process exists,
 // as "<program index> <microseconds>". Each program is ended once measured.
 #include "Report.h"
-#include "tests/e2e/programs/UniqueHandle.h"
+#include "StartedProcess.h"
 
 #include <windows.h>
 
@@ -51,28 +51,23 @@ std::int64_t Counter() {
 std::optional<std::int64_t> TimeToWindow(const std::wstring &program) {
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
-  std::wstring commandLine = L"\"" + program + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started{};
   const std::int64_t start = Counter();
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr,
-                      FALSE, 0, nullptr, nullptr, &startup, &started))
+  const auto started = StartProcess(program, L"\"" + program + L"\"", {});
+  if (!started)
     return std::nullopt;
-  const UniqueHandle process(started.hProcess);
-  const UniqueHandle thread(started.hThread);
+  const HANDLE process = started->process.get();
   std::optional<std::int64_t> elapsed;
   // Waiting on the process for a millisecond is the pause between looks.
-  while (WaitForSingleObject(process.get(), 1) == WAIT_TIMEOUT) {
-    if (HasVisibleWindow(started.dwProcessId)) {
+  while (WaitForSingleObject(process, 1) == WAIT_TIMEOUT) {
+    if (HasVisibleWindow(started->id)) {
       elapsed = (Counter() - start) * 1'000'000 / frequency.QuadPart;
       break;
     }
     if (Counter() - start > GiveUpSeconds * frequency.QuadPart)
       break;
   }
-  TerminateProcess(process.get(), 0);
-  WaitForSingleObject(process.get(), INFINITE);
+  TerminateProcess(process, 0);
+  WaitForSingleObject(process, INFINITE);
   return elapsed;
 }
 
