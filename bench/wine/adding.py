@@ -20,6 +20,7 @@ finds it at once.
 """
 
 import os
+import pathlib
 import subprocess
 import time
 
@@ -61,10 +62,10 @@ class Adding:
         sizes = {f"track{i:05d}.ac3": 1024 + 37 * i for i in range(ROWS)}
         names = env.audio_files(sizes)
         self.folder = names[0].rsplit("\\", 1)[0] + "\\"
-        open(os.path.join(_linux_path(self.folder), "desktop.ini"), "w").close()
+        pathlib.Path(_linux_path(self.folder), "desktop.ini").touch()
         self.scratch = env.prefix.temp_dir("adding")
         self.names_file = os.path.join(self.scratch, "names.txt")
-        with open(self.names_file, "w", encoding="utf-8") as file:
+        with open(self.names_file, "w", encoding="utf-16-le") as file:
             file.write(" ".join(f'"{name}"' for name in names))
         self.program_folder = env.program_folder()
         self.filler = None

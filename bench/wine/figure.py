@@ -13,6 +13,7 @@ class Figure:
     goal: str = ""
     met: bool | None = None
     runs: str = ""
+    measured: bool = True
 
     @staticmethod
     def ratio_of(name, sonvella_ms, baseline_ms, goal, runs):
@@ -24,4 +25,4 @@ class Figure:
 
     @staticmethod
     def not_measured(name, reason):
-        return Figure(name, f"not measured: {reason}")
+        return Figure(name, f"not measured: {reason}", measured=False)

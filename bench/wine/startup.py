@@ -9,7 +9,7 @@ from figure import Figure
 from harness import windows_path
 from timing import median
 
-ROUNDS = 9
+ROUNDS = 15
 GOAL = 1.2
 
 
