@@ -73,16 +73,16 @@ void TPlayerForm::OpenButtonClick() {
   const auto names = platform_.ShowOpenDialog(options);
   if (!names)
     return;
-  listedNames_.reserve(listedNames_.size() + names->size());
+  listedNames_.Reserve(listedNames_.Size() + names->size());
   for (const std::wstring &name : *names) {
-    if (listedNames_.contains(name))
+    if (listedNames_.Contains(name))
       continue;
     const int row = platform_.AppendListRow({
         .caption = FileNamePart(name),
         .size = FormatFileSize(QueryFileSize(platform_, name)),
         .path = DirectoryPart(name),
     });
-    listedNames_.insert(name);
+    listedNames_.Insert(name);
     platform_.SelectListRow(row);
   }
 }
@@ -99,7 +99,7 @@ void TPlayerForm::RemoveButtonClick() {
   if (fullName == CurrentFile_)
     StopButtonClick();
   platform_.DeleteListRow(row);
-  listedNames_.erase(fullName);
+  listedNames_.Erase(fullName);
   const int count = platform_.ListRowCount();
   if (row >= count)
     row = count - 1;

@@ -2,11 +2,11 @@
 // turn a file into the text of the list's size column.
 #pragma once
 
+#include "app/NameIndex.h"
 #include "platform/Platform.h"
 
 #include <cstdint>
 #include <string>
-#include <unordered_set>
 
 namespace sonvella {
 
@@ -78,9 +78,8 @@ private:
 
   Platform &platform_;
   std::wstring CurrentFile_;
-  // Full names of the listed rows, so that Open finds duplicates without
-  // comparing against every row.
-  std::unordered_set<std::wstring> listedNames_;
+  // Full names of the listed rows.
+  NameIndex listedNames_;
 };
 
 // Splits a full file name after its last '\' or ':'.

@@ -108,7 +108,7 @@ public:
   virtual int ListRowCount() = 0;
   virtual FileListItem ListRow(int index) = 0;
   // Appends a row at the end and returns its index.
-  virtual int AppendListRow(const FileListItem &item) = 0;
+  virtual int AppendListRow(FileListItem item) = 0;
   virtual void DeleteListRow(int index) = 0;
   // The selected row with the lowest index, or -1.
   virtual int SelectedListRow() = 0;

@@ -119,9 +119,9 @@ FileListItem MemoryPlatform::ListRow(int index) {
   return rows.at(static_cast<std::size_t>(index));
 }
 
-int MemoryPlatform::AppendListRow(const FileListItem &item) {
+int MemoryPlatform::AppendListRow(FileListItem item) {
   Called("AppendListRow");
-  rows.push_back(item);
+  rows.push_back(std::move(item));
   return static_cast<int>(rows.size()) - 1;
 }
 

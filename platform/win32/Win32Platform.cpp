@@ -147,7 +147,7 @@ int Win32Platform::ListRowCount() { return list_->RowCount(); }
 
 FileListItem Win32Platform::ListRow(int index) { return list_->Row(index); }
 
-int Win32Platform::AppendListRow(const FileListItem &item) {
+int Win32Platform::AppendListRow(FileListItem item) {
   return list_->AppendRow(item);
 }
 

@@ -34,7 +34,7 @@ public:
   ShowOpenDialog(const OpenDialogOptions &options) override;
   int ListRowCount() override;
   FileListItem ListRow(int index) override;
-  int AppendListRow(const FileListItem &item) override;
+  int AppendListRow(FileListItem item) override;
   void DeleteListRow(int index) override;
   int SelectedListRow() override;
   void SelectListRow(int index) override;
