@@ -27,6 +27,20 @@ std::size_t SplitPoint(const std::wstring &fullName) {
   return separator == std::wstring::npos ? 0 : separator + 1;
 }
 
+// Holds the list's repainting for a scope, released however it ends.
+class ListRedrawHold {
+public:
+  explicit ListRedrawHold(Platform &platform) : platform_(platform) {
+    platform_.HoldListRedraw(true);
+  }
+  ~ListRedrawHold() { platform_.HoldListRedraw(false); }
+  ListRedrawHold(const ListRedrawHold &) = delete;
+  ListRedrawHold &operator=(const ListRedrawHold &) = delete;
+
+private:
+  Platform &platform_;
+};
+
 } // namespace
 
 std::wstring DirectoryPart(const std::wstring &fullName) {
@@ -74,6 +88,8 @@ void TPlayerForm::OpenButtonClick() {
   if (!names)
     return;
   listedNames_.Reserve(listedNames_.Size() + names->size());
+  // Repainting after every row makes adding thousands of files crawl.
+  const ListRedrawHold hold(platform_);
   for (const std::wstring &name : *names) {
     if (listedNames_.Contains(name))
       continue;

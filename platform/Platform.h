@@ -109,6 +109,9 @@ public:
   virtual FileListItem ListRow(int index) = 0;
   // Appends a row at the end and returns its index.
   virtual int AppendListRow(FileListItem item) = 0;
+  // While held, the list does not repaint or rework its scroll bars after
+  // each row; on release it shows all the changes at once.
+  virtual void HoldListRedraw(bool hold) noexcept = 0;
   virtual void DeleteListRow(int index) = 0;
   // The selected row with the lowest index, or -1.
   virtual int SelectedListRow() = 0;

@@ -125,6 +125,10 @@ int MemoryPlatform::AppendListRow(FileListItem item) {
   return static_cast<int>(rows.size()) - 1;
 }
 
+void MemoryPlatform::HoldListRedraw(bool hold) noexcept {
+  listRedrawHeld = hold;
+}
+
 void MemoryPlatform::DeleteListRow(int index) {
   Called("DeleteListRow");
   rows.erase(rows.begin() + index);

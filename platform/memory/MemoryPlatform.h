@@ -56,6 +56,7 @@ public:
   // The list as the control would hold it.
   std::vector<FileListItem> rows;
   int selectedRow = -1;
+  bool listRedrawHeld = false;
 
   const std::wstring &Caption() const;
   // Every handle handed out and not yet closed.
@@ -82,6 +83,7 @@ public:
   int ListRowCount() override;
   FileListItem ListRow(int index) override;
   int AppendListRow(FileListItem item) override;
+  void HoldListRedraw(bool hold) noexcept override;
   void DeleteListRow(int index) override;
   int SelectedListRow() override;
   void SelectListRow(int index) override;

@@ -76,6 +76,12 @@ void ReportList::DeleteRow(int index) {
   SendMessageW(list_, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
 }
 
+void ReportList::HoldRedraw(bool hold) noexcept {
+  SendMessageW(list_, WM_SETREDRAW, hold ? FALSE : TRUE, 0);
+  if (!hold)
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
 int ReportList::SelectedRow() const {
   return static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM,
                                        static_cast<WPARAM>(-1), LVNI_SELECTED));

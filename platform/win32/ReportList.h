@@ -25,6 +25,7 @@ public:
   FileListItem Row(int index) const;
   int AppendRow(const FileListItem &item);
   void DeleteRow(int index);
+  void HoldRedraw(bool hold) noexcept;
   // The selected row with the lowest index, or -1.
   int SelectedRow() const;
   // Sets only the row's selected state; the single-selection list clears

@@ -151,6 +151,10 @@ int Win32Platform::AppendListRow(FileListItem item) {
   return list_->AppendRow(item);
 }
 
+void Win32Platform::HoldListRedraw(bool hold) noexcept {
+  list_->HoldRedraw(hold);
+}
+
 void Win32Platform::DeleteListRow(int index) { list_->DeleteRow(index); }
 
 int Win32Platform::SelectedListRow() { return list_->SelectedRow(); }

@@ -35,6 +35,7 @@ public:
   int ListRowCount() override;
   FileListItem ListRow(int index) override;
   int AppendListRow(FileListItem item) override;
+  void HoldListRedraw(bool hold) noexcept override;
   void DeleteListRow(int index) override;
   int SelectedListRow() override;
   void SelectListRow(int index) override;
