@@ -1,9 +1,9 @@
-// play_timer sonvella RUNS WINDOW
-//   Clicks Play in Sonvella's main window WINDOW (posts the command its
-//   button sends), finds the player process that starts and reports the
-//   ticks from the click to the player's creation ("play <ticks>"); then
-//   clicks Stop and waits for the player to end. RUNS times; a row must be
-//   selected.
+// play_timer click RUNS WINDOW
+//   Clicks Play in WINDOW, Sonvella's main window or play_window's (posts
+//   the command its button sends), finds the player process that starts and
+//   reports the ticks from the click to the player's creation ("play
+//   <ticks>"); then clicks Stop and waits for the player to end. RUNS times;
+//   in Sonvella a row must be selected.
 // play_timer bare RUNS PLAYER FILE
 //   Starts PLAYER on FILE with CreateProcessW as Sonvella does and reports
 //   the ticks from just before the call to the process's creation
@@ -32,6 +32,7 @@ constexpr DWORD GiveUpMilliseconds = 30'000;
 // Looking for the player loads the system's process list; looked for too
 // often, it would slow down the start it is timing.
 constexpr DWORD LookInterval = 20;
+constexpr DWORD SettleMilliseconds = 100;
 
 std::set<DWORD> PlayerIds() {
   std::set<DWORD> ids;
@@ -70,9 +71,9 @@ std::optional<UniqueHandle> AwaitNewPlayer(const std::set<DWORD> &known) {
   return std::nullopt;
 }
 
-class SonvellaButtons {
+class WindowButtons {
 public:
-  explicit SonvellaButtons(HWND window) : window_(window) {}
+  explicit WindowButtons(HWND window) : window_(window) {}
 
   bool Click(const wchar_t *caption) const {
     const HWND button = FindWindowExW(window_, nullptr, L"Button", caption);
@@ -86,8 +87,8 @@ private:
   HWND window_;
 };
 
-bool TimeSonvella(long runs, HWND window) {
-  const SonvellaButtons buttons(window);
+bool TimeClicks(long runs, HWND window) {
+  const WindowButtons buttons(window);
   for (long run = 0; run < runs; ++run) {
     const std::set<DWORD> known = PlayerIds();
     const std::int64_t clicked = SystemClockNow();
@@ -100,6 +101,8 @@ bool TimeSonvella(long runs, HWND window) {
     if (!buttons.Click(L"Stop") ||
         WaitForSingleObject(player->get(), GiveUpMilliseconds) != WAIT_OBJECT_0)
       return false;
+    // Stop's own work (the new caption painted) must not delay the next Play.
+    Sleep(SettleMilliseconds);
   }
   return true;
 }
@@ -137,8 +140,8 @@ int wmain(int argc, wchar_t **argv) {
   const std::wstring_view mode = argv[1];
   const long runs = std::wcstol(argv[2], nullptr, 10);
   bool measured = false;
-  if (mode == L"sonvella" && argc == 4)
-    measured = TimeSonvella(runs, WindowFromText(argv[3]));
+  if (mode == L"click" && argc == 4)
+    measured = TimeClicks(runs, WindowFromText(argv[3]));
   else if (mode == L"bare" && argc == 5)
     measured = TimeBareStart(runs, argv[3], argv[4]);
   else

@@ -25,8 +25,9 @@ import subprocess
 import time
 
 from figure import Figure
-from harness import Sonvella, wait_for
+from harness import Sonvella
 from timing import median, read_line, unix_ns
+from window_program import WindowProgram
 
 ROWS = 10_000
 RUNS = 3
@@ -36,11 +37,6 @@ BUDGET_SECONDS = 240
 GOAL = 1.5
 # list_filler's WM_APP codes.
 AS_GIVEN, NAMED_BY_SHELL = 0, 1
-
-
-def _one(items):
-    items = list(items)
-    return items[0] if len(items) == 1 else None
 
 
 def _child(env, hwnd, window_class):
@@ -71,30 +67,21 @@ class Adding:
         self.filler = None
 
     def start_list_filler(self):
-        self.filler = self.env.prefix.start(
-            [self.programs.path("list_filler.exe"), self.folder],
-            os.path.join(self.scratch, "list_filler.log"))
-        self.filler_pid = wait_for(
-            lambda: _one(self.env.probe.pids_of("list_filler.exe")),
-            timeout=30, what="list_filler")
         # It shows its window once it has read the folder.
-        self.filler_window = wait_for(
-            lambda: _one(w["hwnd"] for w in self.env.probe.windows(self.filler_pid)
-                         if w["visible"] and w["owner"] == 0),
-            timeout=300, what="list_filler's window")
-        self.filler_list = _child(self.env, self.filler_window,
-                                  "SysListView32")["hwnd"]
+        self.filler = WindowProgram(
+            self.env, self.programs.path("list_filler.exe"), [self.folder],
+            os.path.join(self.scratch, "list_filler.log"))
+        self.filler_list = self.filler.child("SysListView32")["hwnd"]
 
     def stop_list_filler(self):
         if self.filler is not None:
-            self.env.probe.call("terminate", self.filler_pid)
-            self.filler.wait(timeout=30)
+            self.filler.stop()
             self.filler = None
 
     def direct_insert_ms(self, code):
         """list_filler: from the signal to insert to all rows listed."""
         lines = dict(self.programs.run("row_watch.exe", self.filler_list, ROWS,
-                                       "post", self.filler_window, code))
+                                       "post", self.filler.window, code))
         return (lines["full"] - lines["posted"]) / 10_000
 
     def through_dialog_ms(self):

@@ -88,6 +88,16 @@ void Win32Platform::SetActiveWindow(std::uint32_t window) {
 }
 
 void Win32Platform::SetCaption(const std::wstring &caption) {
+  // Setting the text it already has would still repaint the title bar, and
+  // Stop (which Play runs first) sets the idle caption again and again.
+  const int length = GetWindowTextLengthW(window_);
+  if (length == static_cast<int>(caption.size())) {
+    std::wstring current(caption.size() + 1, L'\0');
+    current.resize(static_cast<std::size_t>(
+        GetWindowTextW(window_, current.data(), length + 1)));
+    if (current == caption)
+      return;
+  }
   SetWindowTextW(window_, caption.c_str());
 }
 

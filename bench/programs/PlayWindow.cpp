@@ -1,0 +1,81 @@
+// play_window PLAYER FILE: a window with nothing but a Play and a Stop
+// button. Play starts PLAYER on FILE with CreateProcessW as Sonvella does,
+// Stop ends it. The comparison for Sonvella's Play: play_timer clicks both
+// the same way, so the click's way from one process to the other is in both
+// figures and the difference is what each does before the start.
+#include "StartedProcess.h"
+#include "TopLevelWindow.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr int PlayId = 1;
+constexpr int StopId = 2;
+
+std::wstring Player;
+std::wstring File;
+std::optional<StartedProcess> Started;
+
+void Stop() {
+  if (Started)
+    TerminateProcess(Started->process.get(), 0);
+  Started.reset();
+}
+
+void Play(HWND window) {
+  Stop();
+  const std::wstring folder = Player.substr(0, Player.find_last_of(L'\\') + 1);
+  Started = StartProcess(
+      Player,
+      L"\"" + Player + L"\" -wid " +
+          std::to_wstring(reinterpret_cast<std::uintptr_t>(window)) +
+          L" -slave -quiet -identify -priority abovenormal \"" + File + L"\"",
+      {.inheritHandles = true,
+       .creationFlags = DETACHED_PROCESS,
+       .startupFlags = STARTF_USESTDHANDLES,
+       .currentDirectory = folder.c_str()});
+}
+
+void AddButton(HWND parent, const wchar_t *caption, int id, int left) {
+  CreateWindowExW(0, L"Button", caption, WS_CHILD | WS_VISIBLE, left, 8, 75, 25,
+                  parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                  nullptr, nullptr);
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
+                            LPARAM lParam) {
+  switch (message) {
+  case WM_CREATE:
+    AddButton(window, L"Play", PlayId, 8);
+    AddButton(window, L"Stop", StopId, 90);
+    return 0;
+  case WM_COMMAND:
+    if (LOWORD(wParam) == PlayId)
+      Play(window);
+    else if (LOWORD(wParam) == StopId)
+      Stop();
+    return 0;
+  case WM_DESTROY:
+    Stop();
+    PostQuitMessage(0);
+    return 0;
+  default:
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  if (__argc != 3)
+    return 2;
+  Player = __wargv[1];
+  File = __wargv[2];
+  return RunTopLevelWindow(instance, L"PlayWindow", L"Play window", WindowProc,
+                           showCommand);
+}
