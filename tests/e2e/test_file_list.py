@@ -8,6 +8,7 @@ from harness.popup_menu import PopupMenu
 
 SELECT_TEXT = "Please select an AC3 audio file."
 KIB, MIB, GIB = 1024, 1024 ** 2, 1024 ** 3
+WS_VSCROLL = 0x00200000
 
 
 def split(full_name):
@@ -41,6 +42,17 @@ class OpeningFiles(SonvellaTestCase):
         self.assertEqual([r[1] for r in app.rows()[3:]],
                          ["1024 bytes", "1 KB", "1 MB", "3.5 MB", "5 GB"])
         self.assertEqual(app.selected_rows(), [7])
+
+    def test_more_files_than_fit_bring_the_scroll_bar(self):
+        # Open holds the list's repainting while it adds rows; the scroll bar
+        # shows only once the hold has been released.
+        names = self.env.audio_files({f"track {i:02d}.ac3": 100 + i for i in range(40)})
+        app = self.start()
+        self.assertFalse(app.list_control()["style"] & WS_VSCROLL)
+        app.open_files(names)
+        self.assertEqual(len(app.rows()), 40)
+        wait_for(lambda: app.list_control()["style"] & WS_VSCROLL,
+                 what="the list's vertical scroll bar")
 
     def test_a_listed_file_is_skipped_and_the_selection_kept(self):
         first, second, third = self.env.audio_files(
