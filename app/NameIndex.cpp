@@ -1,5 +1,6 @@
 #include "app/NameIndex.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace sonvella {
@@ -66,7 +67,10 @@ void NameIndex::Rebuild(std::size_t slotCount) {
 }
 
 void NameIndex::Reserve(std::size_t count) {
-  names_.reserve(count);
+  // Growing by at least double keeps many small Opens from moving every
+  // stored name each time.
+  if (count > names_.capacity())
+    names_.reserve(std::max(count, 2 * names_.capacity()));
   std::size_t slotCount = SmallestTable;
   while (slotCount < 2 * count)
     slotCount *= 2;

@@ -41,8 +41,9 @@ files; the figure is from the dialog gone to Sonvella's list holding all
 Sonvella's own list control with redraw held off; "shell names" also asks
 Wine's shell for each chosen file's name, as every program handed the
 dialog's choice must. Play: from the posted click on Play to the player's
-creation time as the system stamps it, against CreateProcessW of the same
-player with the same parameters."""
+creation time as the system stamps it, against play_window, whose Play
+button only calls CreateProcessW with the same parameters, and against that
+call made straight from the timer."""
 
 WINE_STEPS = [
     ("Start-up to idle window", startup.measure),

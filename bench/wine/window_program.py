@@ -35,5 +35,10 @@ class WindowProgram:
                     if child["class"] == window_class)
 
     def stop(self):
-        self.env.probe.call("terminate", self.pid)
-        self.process.wait(timeout=30)
+        try:
+            self.env.probe.call("terminate", self.pid)
+            self.process.wait(timeout=30)
+        finally:
+            if self.process.poll() is None:
+                self.process.kill()
+                self.process.wait()

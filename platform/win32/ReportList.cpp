@@ -78,8 +78,10 @@ void ReportList::DeleteRow(int index) {
 
 void ReportList::HoldRedraw(bool hold) noexcept {
   SendMessageW(list_, WM_SETREDRAW, hold ? FALSE : TRUE, 0);
+  // The header and the scroll bars are repainted too, not only the rows.
   if (!hold)
-    InvalidateRect(list_, nullptr, TRUE);
+    RedrawWindow(list_, nullptr, nullptr,
+                 RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 int ReportList::SelectedRow() const {

@@ -36,7 +36,7 @@ class PlayStopCycles(SonvellaTestCase):
         behind the cycles' keys like any input: a Down key sent right behind
         them was once left without effect under load, and the test then
         waited for a caption that could not come."""
-        app.select_row(1)
+        app.select_row(1, timeout=180)
         self.send_keys(app, ["ctrl+p"])
         app.wait_caption(playing_caption(marker), timeout=180)
         app.wait_players(1, timeout=30)
