@@ -27,7 +27,7 @@ import time
 from figure import Figure
 from harness import Sonvella
 from timing import median, read_line, unix_ns
-from window_program import WindowProgram
+from window_program import WindowProgram, child_of
 
 ROWS = 10_000
 RUNS = 3
@@ -37,11 +37,6 @@ BUDGET_SECONDS = 240
 GOAL = 1.5
 # list_filler's WM_APP codes.
 AS_GIVEN, NAMED_BY_SHELL = 0, 1
-
-
-def _child(env, hwnd, window_class):
-    return next(child for child in env.probe.window(hwnd)["children"]
-                if child["class"] == window_class)
 
 
 def _linux_path(windows_name):
@@ -93,7 +88,7 @@ class Adding:
             dialog_xid = app.wait_dialog("Open")
             [dialog] = [box["hwnd"] for box in app.boxes()
                         if box["text"] == "Open"]
-            name_box = _child(self.env, dialog, "Edit")
+            name_box = child_of(self.env, dialog, "Edit")
             self.programs.run("name_box.exe", name_box["hwnd"], self.names_file)
             watch = self.programs.start("row_watch.exe",
                                         app.list_control()["hwnd"], ROWS,

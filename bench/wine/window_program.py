@@ -9,6 +9,12 @@ def _one(items):
     return items[0] if len(items) == 1 else None
 
 
+def child_of(env, hwnd, window_class):
+    """The first child window of `hwnd` with that class, read by the probe."""
+    return next(child for child in env.probe.window(hwnd)["children"]
+                if child["class"] == window_class)
+
+
 class WindowProgram:
     """A bench window program started with `wine`: its process, its id and
     its visible top-level window."""
@@ -31,8 +37,7 @@ class WindowProgram:
             raise
 
     def child(self, window_class):
-        return next(child for child in self.env.probe.window(self.window)["children"]
-                    if child["class"] == window_class)
+        return child_of(self.env, self.window, window_class)
 
     def stop(self):
         try:
