@@ -49,16 +49,24 @@ void Win32Platform::ShellOpen(const std::wstring &address) {
 
 std::optional<ProcessInformation>
 Win32Platform::StartProcess(const ProcessStartInfo &info) {
-  // CreateProcessW may write into the command line, so it gets a copy.
-  std::wstring commandLine = info.commandLine;
   STARTUPINFOW startup{};
   startup.cb = info.startupInfoSize;
   startup.dwFlags = info.startupFlags;
   PROCESS_INFORMATION started{};
-  if (!CreateProcessW(OrNull(info.applicationName), commandLine.data(), nullptr,
-                      nullptr, info.inheritHandles, info.creationFlags, nullptr,
-                      OrNull(info.currentDirectory), &startup, &started))
-    return std::nullopt;
+  // Under Wine a new process now and then ends while it is being set up
+  // (about one start in a few thousand); CreateProcessW then fails with
+  // ERROR_INTERNAL_ERROR and nothing runs, so a second start is safe.
+  for (int attempt = 1;; ++attempt) {
+    // CreateProcessW may write into the command line, so it gets a copy.
+    std::wstring commandLine = info.commandLine;
+    if (CreateProcessW(OrNull(info.applicationName), commandLine.data(),
+                       nullptr, nullptr, info.inheritHandles,
+                       info.creationFlags, nullptr,
+                       OrNull(info.currentDirectory), &startup, &started))
+      break;
+    if (attempt == 2 || GetLastError() != ERROR_INTERNAL_ERROR)
+      return std::nullopt;
+  }
   return ProcessInformation{
       .process = reinterpret_cast<KernelHandle>(started.hProcess),
       .thread = reinterpret_cast<KernelHandle>(started.hThread),
