@@ -135,11 +135,11 @@ class Sonvella:
         wait_for(lambda: self.focused_control() == LIST_CLASS,
                  what="the list to have the focus")
 
-    def select_row(self, index, timeout=10):
+    def select_row(self, index):
         """Selects a row by clicking it, then parks the pointer."""
         self.click_row(index)
         self.input.park()
-        wait_for(lambda: self.selected_rows() == [index], timeout=timeout,
+        wait_for(lambda: self.selected_rows() == [index],
                  what=f"row {index} selected")
 
     def open_files(self, names, trigger=None):
