@@ -38,9 +38,9 @@ private:
   std::size_t Next(std::size_t slot) const;
   std::size_t FindSlot(std::wstring_view name, std::uint32_t digest) const;
   std::size_t FindPlace(std::uint32_t digest, std::uint32_t place) const;
-  void Place(Slot slot);
+  void Place(Slot entry);
   void Rebuild(std::size_t slotCount);
-  void EmptySlot(std::size_t slot);
+  void EmptySlot(std::size_t hole);
 
   std::vector<std::wstring> names_;
   std::vector<Slot> slots_; // a power of two in size, at most half full

@@ -9,7 +9,8 @@
 
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+// The parameters keep the names <windows.h> declares them with.
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
   try {
     sonvella::win32::Application application;
     sonvella::win32::Win32Platform platform;
@@ -17,8 +18,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     sonvella::PlayerForm = &form;
     {
       sonvella::win32::MainWindow window(
-          instance, sonvella::PlayerFormDescription(), form, platform);
-      window.Show(showCommand);
+          hInstance, sonvella::PlayerFormDescription(), form, platform);
+      window.Show(nShowCmd);
       application.Run(window);
       // Leaving the scope hides the window, runs its destruction handler
       // and destroys it.

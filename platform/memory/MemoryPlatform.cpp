@@ -5,7 +5,7 @@
 
 namespace sonvella {
 
-void MemoryPlatform::Called(const char *operation) {
+void MemoryPlatform::Called(const char *operation) const {
   if (beforeCall)
     beforeCall(operation);
 }

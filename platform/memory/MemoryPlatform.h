@@ -89,7 +89,7 @@ public:
   void SelectListRow(int index) override;
 
 private:
-  void Called(const char *operation);
+  void Called(const char *operation) const;
   KernelHandle NewHandle();
 
   KernelHandle nextHandle_ = 0x100;
