@@ -16,6 +16,9 @@ set(CMAKE_RC_COMPILER ${triple}-windres)
 # GCC runtime (-L) and its crtbegin.o/crtend.o (-B) are named here, and the
 # sysroot is the mingw-w64 tree, which keeps the Linux /usr/include out.
 set(gcc_dir /usr/lib/gcc/${triple}/12-win32)
+if(NOT EXISTS ${gcc_dir})
+  message(FATAL_ERROR "${gcc_dir} is missing: scripts/setup installs it")
+endif()
 set(CMAKE_SYSROOT /usr/${triple})
 add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-nostdinc++>)
 set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES
