@@ -21,8 +21,8 @@ if(NOT EXISTS ${gcc_dir})
 endif()
 set(CMAKE_SYSROOT /usr/${triple})
 add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-nostdinc++>)
-set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES
-    ${gcc_dir}/include/c++ ${gcc_dir}/include/c++/${triple} ${gcc_dir}/include/c++/backward)
+set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES ${gcc_dir}/include/c++
+    ${gcc_dir}/include/c++/${triple} ${gcc_dir}/include/c++/backward)
 # lld rather than GNU ld, which warns about every exception type name that
 # Clang's objects and GCC's libstdc++ both carry.
 set(gcc_runtime "-fuse-ld=lld -B${gcc_dir} -L${gcc_dir}")
