@@ -36,8 +36,8 @@ public:
   // Locale settings as stored, by source.
   std::wstring threadDecimalSetting = L".";
   std::wstring userDecimalSetting = L".";
-  // Runs at the start of every recorded call; a test can throw from it to
-  // inject a failure.
+  // Runs at the start of every call that may fail, that is every call but
+  // the noexcept ones; a test can throw from it to inject a failure.
   std::function<void(const char *operation)> beforeCall;
 
   // --- What the program did ---
@@ -61,6 +61,8 @@ public:
   const std::wstring &Caption() const;
   // Every handle handed out and not yet closed.
   std::vector<KernelHandle> LeakedHandles() const;
+  // The process handle of every player started and not terminated.
+  std::vector<KernelHandle> RunningProcesses() const;
 
   // Platform
   void ShowMessage(const std::wstring &text, const std::wstring &caption,
@@ -93,6 +95,7 @@ private:
   KernelHandle NewHandle();
 
   KernelHandle nextHandle_ = 0x100;
+  std::vector<KernelHandle> processes_;
 };
 
 } // namespace sonvella
