@@ -80,7 +80,9 @@ public:
   StartProcess(const ProcessStartInfo &info) = 0;
   virtual void TerminateProcess(KernelHandle process,
                                 std::uint32_t exitCode) = 0;
-  virtual void CloseHandle(KernelHandle handle) = 0;
+  // Letting go of a handle never fails, so a command that fails on its way
+  // can still close what it no longer needs.
+  virtual void CloseHandle(KernelHandle handle) noexcept = 0;
 
   // The main window's handle as the unsigned 32-bit number other processes
   // know it by.
