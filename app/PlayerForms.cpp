@@ -159,8 +159,14 @@ void TPlayerForm::Run(Handler handler) noexcept {
     try {
       platform_.ShowMessage(FailureText(Widen(failure.what())),
                             ApplicationTitle, MessageIcon::Error);
+      // A command can fail after a player's end and before the idle caption,
+      // or after the playing caption and before the player's start; with no
+      // player running the window goes idle, as after a failed start.
+      if (PlayerProcess == 0)
+        StopPlayback();
     } catch (...) {
-      // Not even the report could be shown; the program goes on regardless.
+      // Not even the report could be shown, or the window made idle; the
+      // program goes on regardless.
     }
   }
 }

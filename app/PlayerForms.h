@@ -63,8 +63,8 @@ public:
   // separator is read again.
   void FormSettingsChange();
 
-  // Runs a handler; a failure escaping it is shown in the error box and the
-  // program goes on.
+  // Runs a handler; a failure escaping it is shown in the error box, the
+  // window goes idle unless a player runs, and the program goes on.
   using Handler = void (TPlayerForm::*)();
   void Run(Handler handler) noexcept;
 
