@@ -42,8 +42,9 @@ const std::vector<std::wstring> Candidates{L"C:\\a.ac3", L"C:\\b.ac3",
                                            L"C:\\c.ac3", L"C:\\d.ac3",
                                            L"C:\\e.ac3", L"C:\\f.ac3"};
 
-// The program with rows a, b and c listed and b playing, about to run the
-// command; call `failing` of the command throws, 0 for none.
+// The program with rows a, b and c listed and b playing runs the command
+// with its call number `failing` throwing (0: none), naming each call it
+// makes in `operations`.
 struct SweepRun : MemoryPlayerForm {
   SweepRun(const SweptCommand &command, std::size_t failing) {
     Open({Candidates[0], Candidates[1], Candidates[2]});
