@@ -1,6 +1,7 @@
 #include "app/PlayerForms.h"
 
 #include <exception>
+#include <iterator>
 
 namespace sonvella {
 
@@ -49,6 +50,16 @@ std::wstring DirectoryPart(const std::wstring &fullName) {
 
 std::wstring FileNamePart(const std::wstring &fullName) {
   return fullName.substr(SplitPoint(fullName));
+}
+
+std::wstring DecimalText(std::uint64_t value) {
+  wchar_t digits[20]; // 2^64 - 1 has 20 digits
+  wchar_t *first = std::end(digits);
+  do {
+    *--first = static_cast<wchar_t>(L'0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  return std::wstring(first, std::end(digits));
 }
 
 std::wstring FailureText(const std::wstring &message) {
@@ -175,7 +186,7 @@ void TPlayerForm::PlayFile(const std::wstring &fileName) {
   const ProcessStartInfo info{
       .applicationName = player,
       .commandLine = L"\"" + player + L"\" -wid " +
-                     std::to_wstring(platform_.WindowHandle()) +
+                     DecimalText(platform_.WindowHandle()) +
                      L" -slave -quiet -identify -priority abovenormal \"" +
                      fileName + L"\"",
       .inheritHandles = true,
