@@ -109,6 +109,10 @@ void TPlayerForm::OpenButtonClick() {
         .size = FormatFileSize(QueryFileSize(platform_, name)),
         .path = DirectoryPart(name),
     });
+    // A row the list could not take is left out, silently like every other
+    // failed call, and the name stays free to be added later.
+    if (row < 0)
+      continue;
     listedNames_.Insert(name);
     platform_.SelectListRow(row);
   }

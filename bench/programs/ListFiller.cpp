@@ -125,10 +125,10 @@ bool CreateList(HWND parent) noexcept {
     std::vector<int> widths;
     for (const auto &column : columns)
       widths.push_back(column.width);
-    List.emplace(parent, 100, sonvella::win32::PixelRect{8, 8, 588, 268},
-                 static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), columns,
-                 widths);
-    return true;
+    List = sonvella::win32::ReportList::Create(
+        parent, 100, sonvella::win32::PixelRect{8, 8, 588, 268},
+        static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), columns, widths);
+    return List.has_value();
   } catch (...) {
     return false;
   }
