@@ -5,10 +5,10 @@
 // in Sonvella's font. Sonvella's start-up is measured against this too: the
 // difference to bare_window is what Wine takes for the calls the window's
 // controls require.
+#include "SonvellaList.h"
 #include "TopLevelWindow.h"
 #include "app/PlayerFormDescription.h"
 #include "platform/win32/FormFont.h"
-#include "platform/win32/ReportList.h"
 
 #include <windows.h>
 
@@ -17,7 +17,6 @@
 #include <shellapi.h>
 
 #include <optional>
-#include <vector>
 
 namespace {
 
@@ -26,13 +25,7 @@ std::optional<sonvella::win32::ReportList> List;
 
 bool CreateControls(HWND parent) noexcept {
   try {
-    const sonvella::FormDescription &form = sonvella::PlayerFormDescription();
-    std::vector<int> widths;
-    for (const auto &column : form.columns)
-      widths.push_back(column.width);
-    List = sonvella::win32::ReportList::Create(
-        parent, 100, sonvella::win32::PixelRect{8, 8, 594, 266}, Font.get(),
-        form.columns, widths);
+    List = CreateSonvellaList(parent, Font.get());
     if (!List)
       return false;
     for (int i = 0; i < 5; ++i) {
@@ -54,15 +47,11 @@ bool CreateControls(HWND parent) noexcept {
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
                             LPARAM lParam) {
-  switch (message) {
-  case WM_CREATE:
+  if (message == WM_CREATE)
     return CreateControls(window) ? 0 : -1;
-  case WM_DESTROY:
+  if (message == WM_DESTROY)
     PostQuitMessage(0);
-    return 0;
-  default:
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 } // namespace
