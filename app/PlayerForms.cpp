@@ -1,6 +1,7 @@
 #include "app/PlayerForms.h"
 
 #include <exception>
+#include <iterator>
 
 namespace sonvella {
 
@@ -51,6 +52,16 @@ std::wstring FileNamePart(const std::wstring &fullName) {
   return fullName.substr(SplitPoint(fullName));
 }
 
+std::wstring DecimalText(std::uint64_t value) {
+  wchar_t digits[20]; // 2^64 - 1 has 20 digits
+  wchar_t *first = std::end(digits);
+  do {
+    *--first = static_cast<wchar_t>(L'0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  return std::wstring(first, std::end(digits));
+}
+
 std::wstring FailureText(const std::wstring &message) {
   if (!message.empty() && message.back() > L'.')
     return message + L'.';
@@ -98,6 +109,10 @@ void TPlayerForm::OpenButtonClick() {
         .size = FormatFileSize(QueryFileSize(platform_, name)),
         .path = DirectoryPart(name),
     });
+    // A row the list could not take is left out, silently like every other
+    // failed call, and the name stays free to be added later.
+    if (row < 0)
+      continue;
     listedNames_.Insert(name);
     platform_.SelectListRow(row);
   }
@@ -181,7 +196,7 @@ void TPlayerForm::PlayFile(const std::wstring &fileName) {
   const ProcessStartInfo info{
       .applicationName = player,
       .commandLine = L"\"" + player + L"\" -wid " +
-                     std::to_wstring(platform_.WindowHandle()) +
+                     DecimalText(platform_.WindowHandle()) +
                      L" -slave -quiet -identify -priority abovenormal \"" +
                      fileName + L"\"",
       .inheritHandles = true,

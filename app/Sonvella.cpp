@@ -18,6 +18,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     {
       sonvella::win32::MainWindow window(
           instance, sonvella::PlayerFormDescription(), form, platform);
+      if (!window.Create())
+        return 1; // there is no window to show the failure in
       window.Show(showCommand);
       application.Run(window);
       // Leaving the scope hides the window, runs its destruction handler
@@ -27,7 +29,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     sonvella::AppDir.clear();
     return 0;
   } catch (...) {
-    // The window could not be made; there is nothing to show a failure in.
+    // Memory ran out before the window ran its commands; there is nothing
+    // to show a failure in.
     return 1;
   }
 }

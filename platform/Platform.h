@@ -109,7 +109,8 @@ public:
   // The report list's rows.
   virtual int ListRowCount() = 0;
   virtual FileListItem ListRow(int index) = 0;
-  // Appends a row at the end and returns its index.
+  // Appends a row at the end and returns its index, or -1 when the list
+  // could not take it.
   virtual int AppendListRow(FileListItem item) = 0;
   // While held, the list does not repaint or rework its scroll bars after
   // each row; on release it shows all the changes at once.

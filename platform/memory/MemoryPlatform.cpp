@@ -148,6 +148,8 @@ FileListItem MemoryPlatform::ListRow(int index) {
 
 int MemoryPlatform::AppendListRow(FileListItem item) {
   Called("AppendListRow");
+  if (!listTakesRows)
+    return -1;
   rows.push_back(std::move(item));
   return static_cast<int>(rows.size()) - 1;
 }

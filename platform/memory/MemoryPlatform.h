@@ -31,6 +31,8 @@ public:
   // Files the search finds, by exact name.
   std::map<std::wstring, std::uint64_t> fileSizes;
   bool processStartSucceeds = true;
+  // When false, appending a row fails as a full list control's does.
+  bool listTakesRows = true;
   std::wstring executablePath = L"C:\\Program Files\\Sonvella\\Sonvella.exe";
   std::uint32_t windowHandle = 0x000A01F2;
   // Locale settings as stored, by source.

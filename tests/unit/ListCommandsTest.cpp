@@ -91,6 +91,18 @@ TEST_F(OpenTest, HoldsTheListsRepaintingWhileAddingAndReleasesIt) {
   EXPECT_FALSE(platform.listRedrawHeld);
 }
 
+TEST_F(OpenTest, ARowTheListCannotTakeIsLeftOutSilentlyAndCanBeAddedLater) {
+  platform.listTakesRows = false;
+  Open({L"C:\\a.ac3"});
+  EXPECT_TRUE(platform.rows.empty());
+  EXPECT_EQ(platform.selectedRow, -1);
+  EXPECT_TRUE(platform.messages.empty());
+
+  platform.listTakesRows = true;
+  Open({L"C:\\a.ac3"});
+  EXPECT_THAT(RowNames(), ElementsAre(L"C:\\a.ac3"));
+}
+
 class RemoveTest : public PlayerFormTest {
 protected:
   RemoveTest() { Open({L"C:\\a.ac3", L"C:\\b.ac3", L"C:\\c.ac3"}); }
