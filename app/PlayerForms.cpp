@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <iterator>
+#include <utility>
 
 namespace sonvella {
 
@@ -95,13 +96,15 @@ void TPlayerForm::OpenButtonClick() {
       .multiSelect = true,
       .requireExisting = false,
   };
-  const auto names = platform_.ShowOpenDialog(options);
+  auto names = platform_.ShowOpenDialog(options);
   if (!names)
     return;
+  // With room made for every chosen name, indexing a listed name moves it
+  // in without allocating, so it cannot fail once its row is in the list.
   listedNames_.Reserve(listedNames_.Size() + names->size());
   // Repainting after every row makes adding thousands of files crawl.
   const ListRedrawHold hold(platform_);
-  for (const std::wstring &name : *names) {
+  for (std::wstring &name : *names) {
     if (listedNames_.Contains(name))
       continue;
     const int row = platform_.AppendListRow({
@@ -113,7 +116,7 @@ void TPlayerForm::OpenButtonClick() {
     // failed call, and the name stays free to be added later.
     if (row < 0)
       continue;
-    listedNames_.Insert(name);
+    listedNames_.Insert(std::move(name));
     platform_.SelectListRow(row);
   }
 }
