@@ -50,7 +50,7 @@ void RoundTo(DecimalDigits &value, std::size_t count) {
 DecimalDigits SignificantDigits(std::uint64_t quotient, std::uint64_t remainder,
                                 std::uint64_t divisor) {
   constexpr std::size_t Significant = 18;
-  DecimalDigits value{std::to_wstring(quotient), 0};
+  DecimalDigits value{DecimalText(quotient), 0};
   value.intDigits = value.digits.size();
   // The divisors are powers of two, so the expansion ends; one digit past
   // the significant ones decides the rounding.

@@ -1,6 +1,8 @@
 #include "app/PlayerForms.h"
 
 #include <exception>
+#include <iterator>
+#include <utility>
 
 namespace sonvella {
 
@@ -51,6 +53,16 @@ std::wstring FileNamePart(const std::wstring &fullName) {
   return fullName.substr(SplitPoint(fullName));
 }
 
+std::wstring DecimalText(std::uint64_t value) {
+  wchar_t digits[20]; // 2^64 - 1 has 20 digits
+  wchar_t *first = std::end(digits);
+  do {
+    *--first = static_cast<wchar_t>(L'0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  return std::wstring(first, std::end(digits));
+}
+
 std::wstring FailureText(const std::wstring &message) {
   if (!message.empty() && message.back() > L'.')
     return message + L'.';
@@ -84,13 +96,15 @@ void TPlayerForm::OpenButtonClick() {
       .multiSelect = true,
       .requireExisting = false,
   };
-  const auto names = platform_.ShowOpenDialog(options);
+  auto names = platform_.ShowOpenDialog(options);
   if (!names)
     return;
+  // With room made for every chosen name, indexing a listed name moves it
+  // in without allocating, so it cannot fail once its row is in the list.
   listedNames_.Reserve(listedNames_.Size() + names->size());
   // Repainting after every row makes adding thousands of files crawl.
   const ListRedrawHold hold(platform_);
-  for (const std::wstring &name : *names) {
+  for (std::wstring &name : *names) {
     if (listedNames_.Contains(name))
       continue;
     const int row = platform_.AppendListRow({
@@ -98,7 +112,11 @@ void TPlayerForm::OpenButtonClick() {
         .size = FormatFileSize(QueryFileSize(platform_, name)),
         .path = DirectoryPart(name),
     });
-    listedNames_.Insert(name);
+    // A row the list could not take is left out, silently like every other
+    // failed call, and the name stays free to be added later.
+    if (row < 0)
+      continue;
+    listedNames_.Insert(std::move(name));
     platform_.SelectListRow(row);
   }
 }
@@ -159,8 +177,14 @@ void TPlayerForm::Run(Handler handler) noexcept {
     try {
       platform_.ShowMessage(FailureText(Widen(failure.what())),
                             ApplicationTitle, MessageIcon::Error);
+      // A command can fail after a player's end and before the idle caption,
+      // or after the playing caption and before the player's start; with no
+      // player running the window goes idle, as after a failed start.
+      if (PlayerProcess == 0)
+        StopPlayback();
     } catch (...) {
-      // Not even the report could be shown; the program goes on regardless.
+      // Not even the report could be shown, or the window made idle; the
+      // program goes on regardless.
     }
   }
 }
@@ -175,7 +199,7 @@ void TPlayerForm::PlayFile(const std::wstring &fileName) {
   const ProcessStartInfo info{
       .applicationName = player,
       .commandLine = L"\"" + player + L"\" -wid " +
-                     std::to_wstring(platform_.WindowHandle()) +
+                     DecimalText(platform_.WindowHandle()) +
                      L" -slave -quiet -identify -priority abovenormal \"" +
                      fileName + L"\"",
       .inheritHandles = true,

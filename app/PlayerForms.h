@@ -37,6 +37,10 @@ wchar_t DecimalSeparatorFromSetting(const std::wstring &setting);
 // sizeof(STARTUPINFOW) on the target: 68 bytes on 32-bit, 104 on 64-bit.
 inline constexpr std::uint32_t StartupInfoSize = sizeof(void *) == 8 ? 104 : 68;
 
+// The value in decimal digits. Written by hand: std::to_wstring would link
+// the printf family (about 24 KB) into the program.
+std::wstring DecimalText(std::uint64_t value);
+
 // Text of the box that reports a failure escaping a command.
 std::wstring FailureText(const std::wstring &message);
 
@@ -63,8 +67,8 @@ public:
   // separator is read again.
   void FormSettingsChange();
 
-  // Runs a handler; a failure escaping it is shown in the error box and the
-  // program goes on.
+  // Runs a handler; a failure escaping it is shown in the error box, the
+  // window goes idle unless a player runs, and the program goes on.
   using Handler = void (TPlayerForm::*)();
   void Run(Handler handler) noexcept;
 

@@ -19,6 +19,8 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
     {
       sonvella::win32::MainWindow window(
           hInstance, sonvella::PlayerFormDescription(), form, platform);
+      if (!window.Create())
+        return 1; // there is no window to show the failure in
       window.Show(nShowCmd);
       application.Run(window);
       // Leaving the scope hides the window, runs its destruction handler
@@ -28,7 +30,8 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
     sonvella::AppDir.clear();
     return 0;
   } catch (...) {
-    // The window could not be made; there is nothing to show a failure in.
+    // Memory ran out before the window ran its commands; there is nothing
+    // to show a failure in.
     return 1;
   }
 }

@@ -80,7 +80,9 @@ public:
   StartProcess(const ProcessStartInfo &info) = 0;
   virtual void TerminateProcess(KernelHandle process,
                                 std::uint32_t exitCode) = 0;
-  virtual void CloseHandle(KernelHandle handle) = 0;
+  // Letting go of a handle never fails, so a command that fails on its way
+  // can still close what it no longer needs.
+  virtual void CloseHandle(KernelHandle handle) noexcept = 0;
 
   // The main window's handle as the unsigned 32-bit number other processes
   // know it by.
@@ -107,7 +109,8 @@ public:
   // The report list's rows.
   virtual int ListRowCount() = 0;
   virtual FileListItem ListRow(int index) = 0;
-  // Appends a row at the end and returns its index.
+  // Appends a row at the end and returns its index, or -1 when the list
+  // could not take it.
   virtual int AppendListRow(FileListItem item) = 0;
   // While held, the list does not repaint or rework its scroll bars after
   // each row; on release it shows all the changes at once.

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Draws Sonvella's icon, a white loudspeaker sending out two sound waves on
 a blue rounded square, and writes it as Sonvella.ico next to this script:
-nine square images, 256 pixels stored as PNG and 128, 96, 72, 64, 48, 32, 24
-and 16 pixels as 32-bit bitmaps with alpha. Only the standard library."""
+nine square images of 256, 128, 96, 72, 64, 48, 32, 24 and 16 pixels, each
+stored as a 32-bit PNG with alpha, which Windows reads in icons since Vista
+(the program needs Windows 7). Only the standard library."""
 
 import math
 import struct
@@ -91,26 +92,8 @@ def png(size, rows):
     )
 
 
-def bitmap(size, rows):
-    """BITMAPINFOHEADER, bottom-up BGRA pixels, then the 1-bit AND mask."""
-    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 32, 0, 0, 0, 0, 0, 0)
-    pixels = b"".join(bytes((b, g, r, a)) for row in reversed(rows) for r, g, b, a in row)
-    mask_row_bytes = (size + 31) // 32 * 4
-    mask = bytearray()
-    for row in reversed(rows):
-        bits = bytearray(mask_row_bytes)
-        for column, (_, _, _, alpha) in enumerate(row):
-            if alpha == 0:
-                bits[column // 8] |= 0x80 >> (column % 8)
-        mask += bits
-    return header + pixels + bytes(mask)
-
-
 def icon():
-    images = []
-    for size in SIZES:
-        rows = draw(size)
-        images.append(png(size, rows) if size >= 256 else bitmap(size, rows))
+    images = [png(size, draw(size)) for size in SIZES]
     directory = struct.pack("<HHH", 0, 1, len(SIZES))
     offset = len(directory) + 16 * len(SIZES)
     for size, image in zip(SIZES, images):

@@ -8,8 +8,8 @@
 //                       gives for its item, as a program handed the items a
 //                       file dialog chose must ask for them.
 // Either way the list is not redrawn until all rows are in.
+#include "SonvellaList.h"
 #include "TopLevelWindow.h"
-#include "app/PlayerFormDescription.h"
 #include "app/PlayerForms.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/ReportList.h"
@@ -121,14 +121,9 @@ void Fill(bool namesFromShell) {
 // Sonvella's own list control, with its styles and columns.
 bool CreateList(HWND parent) noexcept {
   try {
-    const auto &columns = sonvella::PlayerFormDescription().columns;
-    std::vector<int> widths;
-    for (const auto &column : columns)
-      widths.push_back(column.width);
-    List.emplace(parent, 100, sonvella::win32::PixelRect{8, 8, 588, 268},
-                 static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), columns,
-                 widths);
-    return true;
+    List = CreateSonvellaList(
+        parent, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    return List.has_value();
   } catch (...) {
     return false;
   }

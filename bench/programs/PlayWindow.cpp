@@ -1,8 +1,10 @@
-// play_window PLAYER FILE: a window with nothing but a Play and a Stop
-// button. Play starts PLAYER on FILE with CreateProcessW as Sonvella does,
-// Stop ends it. The comparison for Sonvella's Play: play_timer clicks both
-// the same way, so the click's way from one process to the other is in both
-// figures and the difference is what each does before the start.
+// play_window PLAYER FILE [captioned]: a window with nothing but a Play and
+// a Stop button. Play starts PLAYER on FILE with CreateProcessW as Sonvella
+// does, Stop ends it. The comparison for Sonvella's Play: play_timer clicks
+// both the same way, so the click's way from one process to the other is in
+// both figures and the difference is what each does before the start.
+// "captioned" adds the one call Sonvella must make before the start: Play
+// sets the window's caption to the file's, Stop sets it back.
 #include "StartedProcess.h"
 #include "TopLevelWindow.h"
 
@@ -19,16 +21,23 @@ constexpr int StopId = 2;
 
 std::wstring Player;
 std::wstring File;
+bool Captioned = false;
 std::optional<StartedProcess> Started;
 
-void Stop() {
-  if (Started)
-    TerminateProcess(Started->process.get(), 0);
+// Like Sonvella, sets the idle caption only when it is not already shown.
+void Stop(HWND window) {
+  if (!Started)
+    return;
+  TerminateProcess(Started->process.get(), 0);
   Started.reset();
+  if (Captioned)
+    SetWindowTextW(window, L"Play window");
 }
 
 void Play(HWND window) {
-  Stop();
+  Stop(window);
+  if (Captioned)
+    SetWindowTextW(window, (L"Playing " + File + L" - Play window").c_str());
   const std::wstring folder = Player.substr(0, Player.find_last_of(L'\\') + 1);
   Started = StartProcess(
       Player,
@@ -58,10 +67,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
     if (LOWORD(wParam) == PlayId)
       Play(window);
     else if (LOWORD(wParam) == StopId)
-      Stop();
+      Stop(window);
     return 0;
   case WM_DESTROY:
-    Stop();
+    Stop(window);
     PostQuitMessage(0);
     return 0;
   default:
@@ -72,10 +81,11 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  if (__argc != 3)
+  if (__argc != 3 && __argc != 4)
     return 2;
   Player = __wargv[1];
   File = __wargv[2];
+  Captioned = __argc == 4 && std::wstring(__wargv[3]) == L"captioned";
   return RunTopLevelWindow(instance, L"PlayWindow", L"Play window", WindowProc,
                            showCommand);
 }

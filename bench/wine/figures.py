@@ -35,14 +35,18 @@ from timing import TimingPrograms  # noqa: E402
 
 NOTES = """\
 Ratios are Sonvella's median over the bare program's median, both measured
-in this run. Adding: after Return, Wine's dialog hands over the chosen
+in this run. Start-up: against an empty window, and against controls_window,
+which makes only the calls Sonvella's window requires before it shows (its
+manifest and DLLs, the common controls, its list and five buttons in its
+font). Adding: after Return, Wine's dialog hands over the chosen
 files; the figure is from the dialog gone to Sonvella's list holding all
 10,000 rows. "direct" is list_filler inserting the same rows into
 Sonvella's own list control with redraw held off; "shell names" also asks
 Wine's shell for each chosen file's name, as every program handed the
 dialog's choice must. Play: from the posted click on Play to the player's
 creation time as the system stamps it, against play_window, whose Play
-button only calls CreateProcessW with the same parameters, and against that
+button only calls CreateProcessW with the same parameters, against
+play_window setting its caption first as Sonvella must, and against that
 call made straight from the timer."""
 
 WINE_STEPS = [

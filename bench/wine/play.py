@@ -2,10 +2,12 @@
 Play's click and takes the player's creation time from the system, so every
 figure is on one clock. Sonvella is compared with play_window, a window that
 does nothing on Play but CreateProcessW of the same player (the click's way
-between the processes is in both), and with that CreateProcessW called
-straight from play_timer."""
+between the processes is in both), with play_window "captioned", which sets
+its caption before that call as Sonvella must, and with that CreateProcessW
+called straight from play_timer."""
 
 import os
+import shutil
 
 from figure import Figure
 from harness import Sonvella, windows_path
@@ -24,33 +26,44 @@ def _ms(lines):
 
 def measure(env, programs):
     app = Sonvella(env, env.program_folder())
-    window = None
+    window = captioned = None
     try:
         [song] = env.audio_files({"song.ac3": 1536})
         app.open_files([song])
         player = windows_path(os.path.join(app.folder, "mplayer.exe"))
+        folder = env.prefix.temp_dir("play")
         window = WindowProgram(env, programs.path("play_window.exe"),
                                [player, song],
-                               os.path.join(env.prefix.temp_dir("play"),
-                                            "play_window.log"))
-        sonvella, command, call = [], [], []
+                               os.path.join(folder, "play_window.log"))
+        # A second name, so the two windows' processes are told apart.
+        titled_exe = os.path.join(folder, "captioned_window.exe")
+        shutil.copy(programs.path("play_window.exe"), titled_exe)
+        captioned = WindowProgram(env, titled_exe, [player, song, "captioned"],
+                                  os.path.join(folder, "captioned_window.log"))
+        sonvella, command, titled, call = [], [], [], []
         for _ in range(TURNS):
             sonvella += _ms(programs.run("play_timer.exe", "click",
                                          RUNS_PER_TURN, app.hwnd))
             command += _ms(programs.run("play_timer.exe", "click",
                                         RUNS_PER_TURN, window.window))
+            titled += _ms(programs.run("play_timer.exe", "click",
+                                       RUNS_PER_TURN, captioned.window))
             call += _ms(programs.run("play_timer.exe", "bare", RUNS_PER_TURN,
                                      player, song))
     finally:
         try:
-            if window is not None:
-                window.stop()
+            for program in (window, captioned):
+                if program is not None:
+                    program.stop()
         finally:
             app.stop()
     runs = f"{len(sonvella)}+{len(command)}"
     return [
         Figure.ratio_of("Play: Sonvella vs play window", median(sonvella),
                         median(command), GOAL, runs),
+        Figure.ratio_of("Play: Sonvella vs captioned play window",
+                        median(sonvella), median(titled), GOAL,
+                        f"{len(sonvella)}+{len(titled)}"),
         Figure.ratio_of("Play: Sonvella vs CreateProcessW call", median(sonvella),
                         median(call), GOAL, f"{len(sonvella)}+{len(call)}"),
     ]

@@ -1,6 +1,8 @@
 #include "platform/memory/MemoryPlatform.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace sonvella {
@@ -25,6 +27,17 @@ std::vector<KernelHandle> MemoryPlatform::LeakedHandles() const {
   return openHandles;
 }
 
+std::vector<KernelHandle> MemoryPlatform::RunningProcesses() const {
+  std::vector<KernelHandle> running;
+  for (const KernelHandle process : processes_) {
+    if (std::none_of(
+            terminations.begin(), terminations.end(),
+            [&](const Termination &ended) { return ended.process == process; }))
+      running.push_back(process);
+  }
+  return running;
+}
+
 void MemoryPlatform::ShowMessage(const std::wstring &text,
                                  const std::wstring &caption,
                                  MessageIcon icon) {
@@ -45,6 +58,7 @@ MemoryPlatform::StartProcess(const ProcessStartInfo &info) {
     return std::nullopt;
   ProcessInformation started;
   started.process = NewHandle();
+  processes_.push_back(started.process);
   started.thread = NewHandle();
   started.processId = static_cast<std::uint32_t>(started.process);
   started.threadId = static_cast<std::uint32_t>(started.thread);
@@ -57,16 +71,21 @@ void MemoryPlatform::TerminateProcess(KernelHandle process,
   terminations.push_back({process, exitCode});
 }
 
-void MemoryPlatform::CloseHandle(KernelHandle handle) {
-  Called("CloseHandle");
+void MemoryPlatform::CloseHandle(KernelHandle handle) noexcept {
   closedHandles.push_back(handle);
   const auto open = std::find(openHandles.begin(), openHandles.end(), handle);
-  if (open == openHandles.end())
-    throw std::logic_error("closing a handle that is not open");
+  if (open == openHandles.end()) {
+    // A fault of the program under test that no caller could recover from.
+    std::fputs("closing a handle that is not open\n", stderr);
+    std::abort();
+  }
   openHandles.erase(open);
 }
 
-std::uint32_t MemoryPlatform::WindowHandle() { return windowHandle; }
+std::uint32_t MemoryPlatform::WindowHandle() {
+  Called("WindowHandle");
+  return windowHandle;
+}
 
 void MemoryPlatform::SetActiveWindow(std::uint32_t window) {
   Called("SetActiveWindow");
@@ -83,7 +102,10 @@ void MemoryPlatform::CloseMainWindow() {
   ++closeRequests;
 }
 
-std::wstring MemoryPlatform::ExecutablePath() { return executablePath; }
+std::wstring MemoryPlatform::ExecutablePath() {
+  Called("ExecutablePath");
+  return executablePath;
+}
 
 std::optional<FoundFile> MemoryPlatform::FindFile(const std::wstring &name,
                                                   std::uint32_t attributeMask) {
@@ -97,6 +119,7 @@ std::optional<FoundFile> MemoryPlatform::FindFile(const std::wstring &name,
 }
 
 std::wstring MemoryPlatform::LocaleDecimalSeparator(LocaleSource source) {
+  Called("LocaleDecimalSeparator");
   return source == LocaleSource::Thread ? threadDecimalSetting
                                         : userDecimalSetting;
 }
@@ -113,14 +136,20 @@ MemoryPlatform::ShowOpenDialog(const OpenDialogOptions &options) {
   return answer;
 }
 
-int MemoryPlatform::ListRowCount() { return static_cast<int>(rows.size()); }
+int MemoryPlatform::ListRowCount() {
+  Called("ListRowCount");
+  return static_cast<int>(rows.size());
+}
 
 FileListItem MemoryPlatform::ListRow(int index) {
+  Called("ListRow");
   return rows.at(static_cast<std::size_t>(index));
 }
 
 int MemoryPlatform::AppendListRow(FileListItem item) {
   Called("AppendListRow");
+  if (!listTakesRows)
+    return -1;
   rows.push_back(std::move(item));
   return static_cast<int>(rows.size()) - 1;
 }
@@ -140,11 +169,14 @@ void MemoryPlatform::DeleteListRow(int index) {
     --selectedRow;
 }
 
-int MemoryPlatform::SelectedListRow() { return selectedRow; }
+int MemoryPlatform::SelectedListRow() {
+  Called("SelectedListRow");
+  return selectedRow;
+}
 
 void MemoryPlatform::SelectListRow(int index) {
   Called("SelectListRow");
-  if (index < 0 || index >= ListRowCount())
+  if (index < 0 || static_cast<std::size_t>(index) >= rows.size())
     throw std::out_of_range("selecting a row that does not exist");
   selectedRow = index;
 }

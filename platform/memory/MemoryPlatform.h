@@ -31,13 +31,15 @@ public:
   // Files the search finds, by exact name.
   std::map<std::wstring, std::uint64_t> fileSizes;
   bool processStartSucceeds = true;
+  // When false, appending a row fails as a full list control's does.
+  bool listTakesRows = true;
   std::wstring executablePath = L"C:\\Program Files\\Sonvella\\Sonvella.exe";
   std::uint32_t windowHandle = 0x000A01F2;
   // Locale settings as stored, by source.
   std::wstring threadDecimalSetting = L".";
   std::wstring userDecimalSetting = L".";
-  // Runs at the start of every recorded call; a test can throw from it to
-  // inject a failure.
+  // Runs at the start of every call that may fail, that is every call but
+  // the noexcept ones; a test can throw from it to inject a failure.
   std::function<void(const char *operation)> beforeCall;
 
   // --- What the program did ---
@@ -61,6 +63,8 @@ public:
   const std::wstring &Caption() const;
   // Every handle handed out and not yet closed.
   std::vector<KernelHandle> LeakedHandles() const;
+  // The process handle of every player started and not terminated.
+  std::vector<KernelHandle> RunningProcesses() const;
 
   // Platform
   void ShowMessage(const std::wstring &text, const std::wstring &caption,
@@ -69,7 +73,7 @@ public:
   std::optional<ProcessInformation>
   StartProcess(const ProcessStartInfo &info) override;
   void TerminateProcess(KernelHandle process, std::uint32_t exitCode) override;
-  void CloseHandle(KernelHandle handle) override;
+  void CloseHandle(KernelHandle handle) noexcept override;
   std::uint32_t WindowHandle() override;
   void SetActiveWindow(std::uint32_t window) override;
   void SetCaption(const std::wstring &caption) override;
@@ -93,6 +97,7 @@ private:
   KernelHandle NewHandle();
 
   KernelHandle nextHandle_ = 0x100;
+  std::vector<KernelHandle> processes_;
 };
 
 } // namespace sonvella

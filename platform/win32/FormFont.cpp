@@ -2,8 +2,6 @@
 
 #include "platform/win32/WindowLayout.h"
 
-#include <stdexcept>
-
 namespace sonvella::win32 {
 
 FontOwner CreateFormFont(const FormDescription &form) {
@@ -15,8 +13,6 @@ FontOwner CreateFormFont(const FormDescription &form) {
                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              DEFAULT_PITCH | FF_DONTCARE, form.fontName));
-  if (!font)
-    throw std::runtime_error("Cannot create the window font");
   return font;
 }
 

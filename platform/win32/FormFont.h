@@ -8,6 +8,7 @@
 
 namespace sonvella::win32 {
 
+// The window's font; empty when it cannot be made.
 FontOwner CreateFormFont(const FormDescription &form);
 
 // Height in pixels of the digit 0 in the font, or the description's design

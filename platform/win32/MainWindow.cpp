@@ -5,8 +5,6 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <stdexcept>
-
 namespace sonvella::win32 {
 
 namespace {
@@ -36,9 +34,8 @@ HWND CreateButton(HWND parent, int id, const PixelRect &rect, HFONT font,
                       rect.left, rect.top, rect.Width(), rect.Height(), parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                       GetModuleHandleW(nullptr), nullptr);
-  if (button == nullptr)
-    throw std::runtime_error("Cannot create a button");
-  SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (button != nullptr)
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return button;
 }
 
@@ -51,21 +48,28 @@ MainWindow::MainWindow(HINSTANCE instance, const FormDescription &form,
     : form_(form), player_(player), platform_(platform), instance_(instance),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
       bigIcon_(LoadMainIcon(instance, SM_CXICON, SM_CYICON)),
-      smallIcon_(LoadMainIcon(instance, SM_CXSMICON, SM_CYSMICON)),
-      font_(CreateFormFont(form)),
-      layout_(ScaleLayout(form, DigitHeight(form, font_.get()))),
-      popupMenu_(form.popupMenu) {
+      smallIcon_(LoadMainIcon(instance, SM_CXSMICON, SM_CYSMICON)) {}
+
+bool MainWindow::Create() {
+  font_ = CreateFormFont(form_);
+  if (!font_)
+    return false;
+  layout_ = ScaleLayout(form_, DigitHeight(form_, font_.get()));
+  popupMenu_ = PopupMenu::Create(form_.popupMenu);
+  if (!popupMenu_)
+    return false;
+
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
+  windowClass.hInstance = instance_;
   windowClass.hIcon = bigIcon_.get();
   windowClass.hIconSm = smallIcon_.get();
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = ClassName;
   if (RegisterClassExW(&windowClass) == 0)
-    throw std::runtime_error("Cannot register the window class");
+    return false;
 
   // The layout gives the client size; the frame comes on top of it.
   RECT frame{0, 0, layout_.client.width, layout_.client.height};
@@ -75,23 +79,26 @@ MainWindow::MainWindow(HINSTANCE instance, const FormDescription &form,
       size, {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
       {GetSystemMetrics(SM_XVIRTUALSCREEN),
        GetSystemMetrics(SM_YVIRTUALSCREEN)});
-  const HWND window = CreateWindowExW(
-      0, ClassName, form.caption().c_str(), WindowStyle, origin.x, origin.y,
-      size.width, size.height, nullptr, nullptr, instance, this);
-  if (window == nullptr)
-    throw std::runtime_error("Cannot create the main window");
-  window_.reset(window);
-
-  CreateControls();
-  platform_.Attach(window, &*list_);
+  window_.reset(CreateWindowExW(
+      0, ClassName, form_.caption().c_str(), WindowStyle, origin.x, origin.y,
+      size.width, size.height, nullptr, nullptr, instance_, this));
+  if (!window_ || !CreateControls()) {
+    // Destroying the window takes the controls made so far with it.
+    window_.reset();
+    return false;
+  }
+  platform_.Attach(window_.get(), &*list_);
   RunHandler(form_.onCreate);
+  return true;
 }
 
 MainWindow::~MainWindow() {
-  ShowWindow(window_.get(), SW_HIDE);
-  RunHandler(form_.onDestroy);
-  window_.reset();
-  platform_.Attach(nullptr, nullptr);
+  if (window_) {
+    ShowWindow(window_.get(), SW_HIDE);
+    RunHandler(form_.onDestroy);
+    window_.reset();
+    platform_.Attach(nullptr, nullptr);
+  }
   UnregisterClassW(ClassName, instance_);
 }
 
@@ -119,7 +126,7 @@ bool MainWindow::PreTranslateKey(const MSG &message) {
   case KeyAction::Swallow:
     break;
   case KeyAction::RunMenuEntry:
-    RunHandler(popupMenu_.Entry(action.menuEntry).onClick);
+    RunHandler(popupMenu_->Entry(action.menuEntry).onClick);
     break;
   case KeyAction::FocusNext:
   case KeyAction::FocusPrevious:
@@ -168,9 +175,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam,
     return 0;
   }
   case WM_MENUCHAR:
-    if (reinterpret_cast<HMENU>(lParam) != popupMenu_.Handle())
+    if (reinterpret_cast<HMENU>(lParam) != popupMenu_->Handle())
       break;
-    return popupMenu_.MenuChar(static_cast<wchar_t>(LOWORD(wParam)));
+    return popupMenu_->MenuChar(static_cast<wchar_t>(LOWORD(wParam)));
   case WM_SIZE:
     if (wParam != SIZE_MINIMIZED)
       FollowClientSize({LOWORD(lParam), HIWORD(lParam)});
@@ -202,27 +209,31 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam,
   return DefWindowProcW(window_.get(), message, wParam, lParam);
 }
 
-void MainWindow::CreateControls() {
+bool MainWindow::CreateControls() {
   const HWND window = window_.get();
   for (std::size_t i = 0; i < form_.controls.size(); ++i) {
     const ControlDescription &control = form_.controls[i];
     const PixelRect &rect = layout_.controls[i];
     const int id = FirstControlId + static_cast<int>(i);
+    HWND made = nullptr;
     if (control.kind == ControlKind::ReportList) {
-      list_.emplace(window, id, rect, font_.get(), form_.columns,
-                    layout_.columnWidths);
-      controls_.push_back(list_->Handle());
+      list_ = ReportList::Create(window, id, rect, font_.get(), form_.columns,
+                                 layout_.columnWidths);
+      made = list_ ? list_->Handle() : nullptr;
     } else {
-      controls_.push_back(
-          CreateButton(window, id, rect, font_.get(), control.caption));
+      made = CreateButton(window, id, rect, font_.get(), control.caption);
     }
+    if (made == nullptr)
+      return false;
+    controls_.push_back(made);
   }
   if (!list_)
-    throw std::runtime_error("The window description has no report list");
+    return false; // the description has no report list
   focus_ = controls_.front();
   RECT client{};
   GetClientRect(window, &client);
   FollowClientSize({client.right, client.bottom});
+  return true;
 }
 
 void MainWindow::FollowClientSize(PixelSize client) {
@@ -262,9 +273,9 @@ void MainWindow::OnContextMenu(LPARAM position) {
   const POINT point =
       fromKeyboard ? list_->KeyboardMenuPoint()
                    : POINT{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-  const int entry = popupMenu_.Choose(window_.get(), point);
+  const int entry = popupMenu_->Choose(window_.get(), point);
   if (entry >= 0)
-    RunHandler(popupMenu_.Entry(entry).onClick);
+    RunHandler(popupMenu_->Entry(entry).onClick);
 }
 
 void MainWindow::OnActivate(WPARAM wParam) {

@@ -19,12 +19,15 @@ namespace sonvella::win32 {
 
 class MainWindow {
 public:
-  // Creates the window hidden, centred on the primary screen, with its
-  // controls; attaches it to the platform and runs the creation handler.
   MainWindow(HINSTANCE instance, const FormDescription &form,
              TPlayerForm &player, Win32Platform &platform);
-  // Hides the window, runs the destruction handler, then destroys the
-  // window and its controls.
+  // Creates the window hidden, centred on the primary screen, with its
+  // font, menu and controls; attaches it to the platform and runs the
+  // creation handler. False when any of them could not be made; nothing of
+  // the window is left then.
+  bool Create();
+  // Once created: hides the window, runs the destruction handler, then
+  // destroys the window and its controls.
   ~MainWindow();
   MainWindow(const MainWindow &) = delete;
   MainWindow &operator=(const MainWindow &) = delete;
@@ -42,7 +45,7 @@ private:
                                      LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
-  void CreateControls();
+  bool CreateControls();
   void FollowClientSize(PixelSize client);
   void OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnNotify(const NMHDR &notification);
@@ -65,7 +68,7 @@ private:
   IconOwner smallIcon_;
   FontOwner font_;
   ScaledLayout layout_;
-  PopupMenu popupMenu_;
+  std::optional<PopupMenu> popupMenu_;
 
   WindowOwner window_;
   std::optional<ReportList> list_;

@@ -1,6 +1,5 @@
 #include "platform/win32/PopupMenu.h"
 
-#include <stdexcept>
 #include <string>
 
 namespace sonvella::win32 {
@@ -20,21 +19,26 @@ std::wstring ItemText(const MenuEntryDescription &entry) {
 
 } // namespace
 
-PopupMenu::PopupMenu(std::span<const MenuEntryDescription> entries)
-    : entries_(entries), menu_(CreatePopupMenu()) {
-  if (!menu_)
-    throw std::runtime_error("Cannot create the context menu");
+std::optional<PopupMenu>
+PopupMenu::Create(std::span<const MenuEntryDescription> entries) {
+  MenuOwner menu(CreatePopupMenu());
+  if (!menu)
+    return std::nullopt;
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const MenuEntryDescription &entry = entries[i];
     if (entry.IsSeparator()) {
-      AppendMenuW(menu_.get(), MF_SEPARATOR, CommandOf(i), nullptr);
+      AppendMenuW(menu.get(), MF_SEPARATOR, CommandOf(i), nullptr);
     } else {
       // The captions carry no '&', so no letter is underlined.
-      AppendMenuW(menu_.get(), MF_STRING, CommandOf(i),
-                  ItemText(entry).c_str());
+      AppendMenuW(menu.get(), MF_STRING, CommandOf(i), ItemText(entry).c_str());
     }
   }
+  return PopupMenu(entries, std::move(menu));
 }
+
+PopupMenu::PopupMenu(std::span<const MenuEntryDescription> entries,
+                     MenuOwner menu)
+    : entries_(entries), menu_(std::move(menu)) {}
 
 int PopupMenu::Choose(HWND owner, POINT screenPoint) const {
   const UINT command = static_cast<UINT>(TrackPopupMenu(

@@ -6,13 +6,16 @@
 #include "app/PlayerFormDescription.h"
 #include "platform/win32/Handles.h"
 
+#include <optional>
 #include <span>
 
 namespace sonvella::win32 {
 
 class PopupMenu {
 public:
-  explicit PopupMenu(std::span<const MenuEntryDescription> entries);
+  // Nothing when the menu cannot be made.
+  static std::optional<PopupMenu>
+  Create(std::span<const MenuEntryDescription> entries);
 
   // Shows the menu at a screen point, owned by `owner`, until the user
   // chooses or dismisses it. Returns the chosen entry's index or -1.
@@ -28,6 +31,8 @@ public:
   }
 
 private:
+  PopupMenu(std::span<const MenuEntryDescription> entries, MenuOwner menu);
+
   std::span<const MenuEntryDescription> entries_;
   MenuOwner menu_;
 };

@@ -3,8 +3,6 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
-#include <stdexcept>
-
 namespace sonvella::win32 {
 
 namespace {
@@ -30,24 +28,26 @@ void InsertColumn(HWND list, int index, const wchar_t *caption, int width) {
 
 } // namespace
 
-ReportList::ReportList(HWND parent, int id, const PixelRect &rect, HFONT font,
-                       std::span<const ColumnDescription> columns,
-                       std::span<const int> columnWidths)
-    : list_(CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", ListStyle,
-                            rect.left, rect.top, rect.Width(), rect.Height(),
-                            parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleW(nullptr), nullptr)) {
-  if (list_ == nullptr)
-    throw std::runtime_error("Cannot create the file list");
-  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, ExtendedListStyle,
+std::optional<ReportList>
+ReportList::Create(HWND parent, int id, const PixelRect &rect, HFONT font,
+                   std::span<const ColumnDescription> columns,
+                   std::span<const int> columnWidths) {
+  const HWND list =
+      CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", ListStyle, rect.left,
+                      rect.top, rect.Width(), rect.Height(), parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                      GetModuleHandleW(nullptr), nullptr);
+  if (list == nullptr)
+    return std::nullopt;
+  SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, ExtendedListStyle,
                ExtendedListStyle);
   if (IsAppThemed())
-    SetWindowTheme(list_, L"explorer", nullptr);
+    SetWindowTheme(list, L"explorer", nullptr);
   for (std::size_t i = 0; i < columns.size(); ++i)
-    InsertColumn(list_, static_cast<int>(i), columns[i].caption,
+    InsertColumn(list, static_cast<int>(i), columns[i].caption,
                  columnWidths[i]);
+  return ReportList(list);
 }
 
 int ReportList::RowCount() const {
@@ -66,7 +66,7 @@ int ReportList::AppendRow(const FileListItem &item) {
   const int index = static_cast<int>(
       SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row)));
   if (index < 0)
-    throw std::runtime_error("Cannot add a row to the file list");
+    return -1;
   SetCellText(index, 1, item.size);
   SetCellText(index, 2, item.path);
   return index;

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <span>
 
 namespace sonvella::win32 {
@@ -14,15 +15,18 @@ namespace sonvella::win32 {
 class ReportList {
 public:
   // Creates the list as a child of `parent` with its columns (widths
-  // already scaled); the parent destroys it.
-  ReportList(HWND parent, int id, const PixelRect &rect, HFONT font,
-             std::span<const ColumnDescription> columns,
-             std::span<const int> columnWidths);
+  // already scaled); the parent destroys it. Nothing when the control
+  // cannot be made.
+  static std::optional<ReportList>
+  Create(HWND parent, int id, const PixelRect &rect, HFONT font,
+         std::span<const ColumnDescription> columns,
+         std::span<const int> columnWidths);
 
   HWND Handle() const { return list_; }
 
   int RowCount() const;
   FileListItem Row(int index) const;
+  // The new row's index, or -1 when the control could not add it.
   int AppendRow(const FileListItem &item);
   void DeleteRow(int index);
   void HoldRedraw(bool hold) noexcept;
@@ -36,6 +40,8 @@ public:
   POINT KeyboardMenuPoint() const;
 
 private:
+  explicit ReportList(HWND list) : list_(list) {}
+
   std::wstring CellText(int index, int subItem) const;
   void SetCellText(int index, int subItem, const std::wstring &text);
 

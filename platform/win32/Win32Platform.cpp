@@ -80,7 +80,7 @@ void Win32Platform::TerminateProcess(KernelHandle process,
   ::TerminateProcess(AsHandle(process), exitCode);
 }
 
-void Win32Platform::CloseHandle(KernelHandle handle) {
+void Win32Platform::CloseHandle(KernelHandle handle) noexcept {
   ::CloseHandle(AsHandle(handle));
 }
 

@@ -21,7 +21,7 @@ public:
   std::optional<ProcessInformation>
   StartProcess(const ProcessStartInfo &info) override;
   void TerminateProcess(KernelHandle process, std::uint32_t exitCode) override;
-  void CloseHandle(KernelHandle handle) override;
+  void CloseHandle(KernelHandle handle) noexcept override;
   std::uint32_t WindowHandle() override;
   void SetActiveWindow(std::uint32_t window) override;
   void SetCaption(const std::wstring &caption) override;

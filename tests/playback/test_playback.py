@@ -2,11 +2,11 @@
 relay mplayer.exe and Debian's mplayer, and no Linux player outlives what
 Sonvella asked for.
 
-The relay goes next to Sonvella.exe in place of MPlayer for Windows. The
-Linux mplayer reads $HOME/.mplayer/config; HOME reaches it only through Wine,
-so a player that obeys the test's config also shows that HOME got through.
-With "ao=pcm" it writes the decoded sound to a WAV file instead of a sound
-card (faster than real time); with "ao=null" it plays in real time into
+The relay goes next to Sonvella.exe in place of MPlayer for Windows, and
+the audio output is chosen as a user chooses it, with SONVELLA_AUDIO, which
+reaches the Linux player only through Wine, Sonvella and the relay. With
+"pcm:file=..." the player writes the decoded sound to a WAV file instead of a
+sound card (faster than real time); with "null" it plays in real time into
 nothing, which keeps a long file playing while the test acts.
 """
 
@@ -65,9 +65,8 @@ class PlaybackThroughTheRelay(SonvellaTestCase):
         super().setUpClass()
         prefix = cls.env.prefix
         cls.root = Path(prefix.root)
-        cls.home = Path(prefix.temp_dir("home"))
-        (cls.home / ".mplayer").mkdir()
-        prefix.env["HOME"] = str(cls.home)
+        # The user's own player configuration stays out of the test.
+        prefix.env["HOME"] = prefix.temp_dir("home")
         # Wine maps non-Latin file names only in a UTF-8 locale.
         prefix.env["LC_ALL"] = "C.UTF-8"
         cls.music = Path(prefix.temp_dir("Музыка"))
@@ -76,17 +75,16 @@ class PlaybackThroughTheRelay(SonvellaTestCase):
                          for hertz in (330, 550)]
         cls.relay_dir = Path(win64_dir()) / "tools" / "relay"
 
-    def start_with_relay(self):
+    def start_with_relay(self, audio="null"):
+        """Sonvella with the relay as its player, which plays into `audio`."""
         # Runs after the program is stopped: whatever of the relay chain is
         # left then is a fault the test reports, but must not outlive it.
         self.addCleanup(self.kill_relay_chain)
+        self.env.prefix.env["SONVELLA_AUDIO"] = audio
         app = self.start(player=False)
         for name in ("mplayer.exe", "mplayer-relay.sh"):
             shutil.copy2(self.relay_dir / name, app.folder)
         return app
-
-    def configure_player(self, *lines):
-        (self.home / ".mplayer" / "config").write_text("".join(f"{line}\n" for line in lines))
 
     def open_file(self, app, name):
         """Adds a file through the real file dialog, checking what was typed:
@@ -137,7 +135,6 @@ class PlaybackThroughTheRelay(SonvellaTestCase):
 
     def play_a_long_file(self):
         """Sonvella playing a long file in real time through the relay."""
-        self.configure_player("ao=null", "vo=null")
         app = self.start_with_relay()
         self.open_file(app, self.long_ones[0])
         app.click("Play")
@@ -150,8 +147,7 @@ class PlaybackThroughTheRelay(SonvellaTestCase):
 
     def test_a_played_file_is_decoded_whole(self):
         wav = self.root / "decoded.wav"
-        self.configure_player(f"ao=pcm:file={wav}", "vo=null")
-        app = self.start_with_relay()
+        app = self.start_with_relay(f"pcm:file={wav}")
         self.open_file(app, self.tone)
         app.click("Play")
         app.wait_caption(f"Playing {self.tone} - {HOMEPAGE_HOST}")
@@ -173,7 +169,6 @@ class PlaybackThroughTheRelay(SonvellaTestCase):
         self.wait_chain_gone()
 
     def test_playing_another_file_ends_the_first_player(self):
-        self.configure_player("ao=null", "vo=null")
         app = self.start_with_relay()
         for name in self.long_ones:
             self.open_file(app, name)

@@ -2,10 +2,12 @@
 
 A `sleep` started by the test stands in for the relay (a Windows process under
 Wine, to Linux just a process) and a stand-in `mplayer` first on PATH records
-its arguments and process id, then ends or plays as the test asks.
+its arguments and process id, then ends, talks or plays as the test asks. The
+wrapper runs from a copy in the test's folder, where it writes its log.
 """
 
 import os
+import shutil
 import signal
 import subprocess
 import tempfile
@@ -15,6 +17,7 @@ import urllib.parse
 from pathlib import Path
 
 WRAPPER = Path(__file__).resolve().parents[2] / "tools" / "relay" / "mplayer-relay.sh"
+LOG_LIMIT_BYTES = 1024 * 1024
 
 STAND_IN = """#!/usr/bin/env bash
 printf '%s\\0' "$@" >"$STAND_IN_DIR/arguments.part"
@@ -22,6 +25,7 @@ mv "$STAND_IN_DIR/arguments.part" "$STAND_IN_DIR/arguments"
 echo $$ >"$STAND_IN_DIR/pid"
 case $STAND_IN_BEHAVIOUR in
   exit*) exit "${STAND_IN_BEHAVIOUR#exit }" ;;
+  talk) echo "said on stderr" >&2; head -c 2000000 /dev/zero; exit 0 ;;
   play) exec sleep 60 ;;
   deaf) trap '' TERM; exec sleep 60 ;;
 esac
@@ -64,8 +68,14 @@ class WrapperTest(unittest.TestCase):
         mplayer = bin_dir / "mplayer"
         mplayer.write_text(STAND_IN)
         mplayer.chmod(0o755)
+        relay_dir = self.dir / "relay"
+        relay_dir.mkdir()
+        self.wrapper_copy = shutil.copy(WRAPPER, relay_dir)
+        self.log = relay_dir / "mplayer.log"
         self.status_file = self.dir / "relay status"
         self.env = dict(os.environ, STAND_IN_DIR=str(self.dir))
+        # Unset, the player's own audio output stands.
+        self.env.pop("SONVELLA_AUDIO", None)
         self.env["PATH"] = f"{bin_dir}:{self.env['PATH']}"
         self.relay = subprocess.Popen(["sleep", "60"])
         self.relay_start_time = start_time(self.relay.pid)
@@ -84,7 +94,7 @@ class WrapperTest(unittest.TestCase):
     def start_wrapper(self, behaviour, arguments=(b"-slave", b"/x.ac3"), start=None):
         self.env["STAND_IN_BEHAVIOUR"] = behaviour
         command = [
-            str(WRAPPER),
+            str(self.wrapper_copy),
             str(self.relay.pid),
             start or self.relay_start_time,
             encoded(bytes(self.status_file)),
@@ -126,7 +136,23 @@ class PlayerEndsByItselfTest(WrapperTest):
         self.assertEqual(0, self.wrapper.wait(TIMEOUT))
         self.assertEqual("3\n", self.status_file.read_text())
         left = sorted(path.name for path in self.dir.iterdir())
-        self.assertEqual(["arguments", "bin", "pid", "relay status"], left)
+        self.assertEqual(["arguments", "bin", "pid", "relay", "relay status"], left)
+
+    def test_the_players_output_is_logged_bounded_and_replaced_at_each_start(self):
+        self.start_wrapper("talk")
+        self.wrapper.wait(TIMEOUT)
+        # Output past the limit is dropped, not fed back to the player as a
+        # broken pipe: it ended as it wished.
+        self.assertEqual("0\n", self.status_file.read_text())
+        # The copy into the log may end just after the wrapper.
+        wait_for(lambda: self.log.stat().st_size >= LOG_LIMIT_BYTES, "the log")
+        log = self.log.read_bytes()
+        self.assertEqual(LOG_LIMIT_BYTES, len(log))
+        self.assertTrue(log.startswith(b"said on stderr\n"))
+        self.start_wrapper("exit 0")
+        self.wrapper.wait(TIMEOUT)
+        wait_for(self.log.exists, "the new log")
+        self.assertEqual(b"", self.log.read_bytes())
 
     def test_terminated_wrapper_stops_the_player_and_reports_it(self):
         self.start_wrapper("play")

@@ -13,18 +13,19 @@ namespace sonvella {
 inline constexpr wchar_t IdleCaption[] = L"Sonvella - sonvella.example.org";
 inline constexpr wchar_t SelectFileText[] = L"Please select an AC3 audio file.";
 
-class PlayerFormTest : public ::testing::Test {
-protected:
-  PlayerFormTest() : form(platform) {
+struct MemoryPlayerForm {
+  MemoryPlayerForm() : form(platform) {
     PlayerForm = &form;
     PlayerProcess = 0;
     form.FormCreate();
   }
-  ~PlayerFormTest() override {
+  ~MemoryPlayerForm() {
     PlayerForm = nullptr;
     AppDir.clear();
     DecimalSeparator = L'.';
   }
+  MemoryPlayerForm(const MemoryPlayerForm &) = delete;
+  MemoryPlayerForm &operator=(const MemoryPlayerForm &) = delete;
 
   // Runs Open with the dialog answering these names.
   void Open(std::vector<std::wstring> names) {
@@ -42,5 +43,7 @@ protected:
   MemoryPlatform platform;
   TPlayerForm form;
 };
+
+class PlayerFormTest : public ::testing::Test, protected MemoryPlayerForm {};
 
 } // namespace sonvella

@@ -70,22 +70,6 @@ TEST(FailureText, EndsTheMessageWithAFullStopUnlessItEndsInPunctuation) {
   EXPECT_EQ(FailureText(L""), L"");
 }
 
-TEST_F(PlayerFormTest, AFailureEscapingACommandIsShownAndTheProgramGoesOn) {
-  platform.beforeCall = [](const char *operation) {
-    if (std::string(operation) == "AppendListRow")
-      throw std::bad_alloc();
-  };
-  Open({L"C:\\a.ac3"});
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, L"std::bad_alloc.");
-  EXPECT_EQ(platform.messages[0].caption, L"Sonvella");
-  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
-
-  platform.beforeCall = nullptr;
-  Open({L"C:\\a.ac3"});
-  EXPECT_EQ(RowNames(), std::vector<std::wstring>{L"C:\\a.ac3"});
-}
-
 TEST_F(PlayerFormTest, AFailureWhileReportingAFailureIsSwallowed) {
   platform.beforeCall = [](const char *) { throw std::bad_alloc(); };
   form.Run(&TPlayerForm::AboutMenuItemClick); // must not terminate

@@ -12,10 +12,16 @@
 #                                has ended by itself
 #   ARGUMENT                     the player's arguments
 # STATUS_FILE and the arguments are percent-encoded bytes ("%C3%A9" for "é").
+#
+# SONVELLA_AUDIO, when set, is the player's audio output (its -ao option);
+# unset, the player's own configuration decides. The player's messages go to
+# mplayer.log beside this script, replaced at each start.
 set -u
 
 poll_seconds=0.2
 stop_grace_polls=5
+log=$(dirname "${BASH_SOURCE[0]}")/mplayer.log
+log_limit_bytes=$((1024 * 1024))
 
 # Decodes the percent-encoded $2 into the variable named $1.
 decode() { printf -v "$1" '%b' "${2//%/\\x}"; }
@@ -61,8 +67,27 @@ for encoded; do
   arguments+=("$argument")
 done
 
+# Copies its input to the file $1 up to the log's limit and reads the rest
+# into nothing, so a talkative player is never stopped by a full pipe.
+bounded_copy() {
+  head -c "$log_limit_bytes" >"$1"
+  cat >/dev/null
+}
+
+audio=()
+[[ -n ${SONVELLA_AUDIO:-} ]] && audio=(-ao "$SONVELLA_AUDIO")
+
+# Shared by this script and the player while they run (the script file is
+# the lock): scripts/run takes it exclusively to wait for the players to end.
+exec {lock}<"${BASH_SOURCE[0]}"
+flock -s "$lock"
+
+# Removed, not truncated: a player still stopping keeps writing into the old
+# file, not into the new one.
+rm -f "$log"
 # The player dies with this script even if the script is killed outright.
-setpriv --pdeathsig KILL -- mplayer "${arguments[@]}" </dev/null >/dev/null 2>&1 &
+setpriv --pdeathsig KILL -- mplayer "${audio[@]}" "${arguments[@]}" </dev/null \
+  > >(bounded_copy "$log") 2>&1 &
 player=$!
 trap 'kill -TERM "$player" 2>/dev/null' TERM INT HUP
 
