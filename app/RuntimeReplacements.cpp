@@ -1,10 +1,12 @@
 // Smaller stand-ins for the few parts of the static C++ runtime that would
-// otherwise bring in far more than the program uses. Each runtime function
-// defined here lives in a runtime object file of its own or shares one only
-// with the others defined here, so linking ours keeps that file out. Should
-// a future compiler call a runtime function from the same file that is not
-// defined here, the linker pulls the file in and fails on the duplicate
-// definitions: the build breaks instead of the program growing unnoticed.
+// otherwise bring in far more than the program uses. The terminate handler
+// has a runtime object file of its own; the container failure helpers share
+// one (functexcept.o) with the runtime's other __throw_* helpers, which the
+// program does not call. Linking ours keeps those files out. Should a future
+// compiler call one of the other helpers, the linker pulls functexcept.o in
+// and fails on the duplicate definitions: the build breaks instead of the
+// program growing unnoticed. A terminate handler pulled back in would grow
+// it without a link error; the size test catches that.
 #include <cstdlib>
 #include <exception>
 #include <new>
