@@ -190,9 +190,9 @@ void TPlayerForm::Run(Handler handler) noexcept {
 }
 
 void TPlayerForm::PlayFile(const std::wstring &fileName) {
-  StopPlayback();
-  CurrentFile_ = fileName;
-  platform_.SetCaption(L"Playing " + fileName + L" - " + HomepageHost);
+  // The texts are made before anything changes, so a failure while making
+  // them leaves the player that is playing alone.
+  const std::wstring caption = L"Playing " + fileName + L" - " + HomepageHost;
   // The executable is named separately and quoted on the command line, so a
   // program folder with spaces can neither be split nor hijacked.
   const std::wstring player = AppDir + L"mplayer.exe";
@@ -208,6 +208,9 @@ void TPlayerForm::PlayFile(const std::wstring &fileName) {
       .startupInfoSize = StartupInfoSize,
       .startupFlags = UseStdHandles,
   };
+  StopPlayback();
+  CurrentFile_ = fileName;
+  platform_.SetCaption(caption);
   const auto started = platform_.StartProcess(info);
   if (!started) {
     platform_.ShowMessage(L"Cannot open mplayer.exe.", L"Error",

@@ -35,6 +35,7 @@ const SweptCommand Commands[] = {
     {"CloseButton", &TPlayerForm::Button5Click},
     {"CloseMenu", &TPlayerForm::CloseMenuClick},
     {"SettingsChange", &TPlayerForm::FormSettingsChange},
+    {"Destroy", &TPlayerForm::FormDestroy},
 };
 
 // Every name the checks open; the last is never listed before them.
