@@ -16,19 +16,22 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
     sonvella::win32::Win32Platform platform;
     sonvella::TPlayerForm form(platform);
     sonvella::PlayerForm = &form;
+    bool created = false;
     {
       sonvella::win32::MainWindow window(
           hInstance, sonvella::PlayerFormDescription(), form, platform);
-      if (!window.Create())
-        return 1; // there is no window to show the failure in
-      window.Show(nShowCmd);
-      application.Run(window);
+      // Without a window there is nothing to show a failure in.
+      created = window.Create();
+      if (created) {
+        window.Show(nShowCmd);
+        application.Run(window);
+      }
       // Leaving the scope hides the window, runs its destruction handler
       // and destroys it.
     }
     sonvella::PlayerForm = nullptr;
     sonvella::AppDir.clear();
-    return 0;
+    return created ? 0 : 1;
   } catch (...) {
     // Memory ran out before the window ran its commands; there is nothing
     // to show a failure in.
