@@ -1,21 +1,11 @@
 # Cross-compiles for 64-bit Windows with Debian's mingw-w64 toolchain in its
 # win32 thread model: nothing here uses threads, and the posix model's
 # runtime (winpthread, about 26 KB) would be linked into every program.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
 
-set(triple x86_64-w64-mingw32)
 set(CMAKE_C_COMPILER ${triple}-gcc-win32)
 set(CMAKE_CXX_COMPILER ${triple}-g++-win32)
-set(CMAKE_RC_COMPILER ${triple}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${triple})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Only DLLs that ship with Windows: the compiler's runtimes go in statically.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -municode")
 # Each function and object in its own section, and the linker drops the
 # sections nothing refers to (about 3 KB of Sonvella.exe; the linker keeps
 # every function that has unwind data, which is most of them).
@@ -24,12 +14,3 @@ set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL_INIT "-s -Wl,--gc-sections")
 # Link-time optimisation in the release build: optimised as one, the
 # program's files shrink by about 6.5 KB.
 set(CMAKE_INTERPROCEDURAL_OPTIMIZATION_MINSIZEREL ON)
-# _WIN32_WINNT: Windows 7, the oldest system the program runs on, as its
-# manifest says; the file search it uses came with Windows 7.
-add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-# The compiler checks link no program: with -municode a test program would
-# need wWinMain or wmain.
-set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
-# windres hands its preprocessor command line to a shell, which would strip
-# the quotes from string definitions such as SONVELLA_VERSION="1.0.0".
-set(CMAKE_RC_FLAGS_INIT "--use-temp-file")
