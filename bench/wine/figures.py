@@ -46,8 +46,9 @@ Wine's shell for each chosen file's name, as every program handed the
 dialog's choice must. Play: from the posted click on Play to the player's
 creation time as the system stamps it, against play_window, whose Play
 button only calls CreateProcessW with the same parameters, against
-play_window setting its caption first as Sonvella must, and against that
-call made straight from the timer."""
+play_window having used the file-open dialog once and setting its caption
+first, as Sonvella must, and against that call made straight from the
+timer."""
 
 WINE_STEPS = [
     ("Start-up to idle window", startup.measure),
