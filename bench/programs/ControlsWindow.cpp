@@ -9,6 +9,7 @@
 #include "TopLevelWindow.h"
 #include "app/PlayerFormDescription.h"
 #include "platform/win32/FormFont.h"
+#include "platform/win32/PushButton.h"
 
 #include <windows.h>
 
@@ -29,15 +30,10 @@ bool CreateControls(HWND parent) noexcept {
     if (!List)
       return false;
     for (int i = 0; i < 5; ++i) {
-      const HWND button = CreateWindowExW(
-          0, WC_BUTTONW, L"Button", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-          8 + 86 * i, 272, 80, 25, parent,
-          reinterpret_cast<HMENU>(static_cast<INT_PTR>(101 + i)), nullptr,
-          nullptr);
-      if (button == nullptr)
+      const sonvella::win32::PixelRect rect{8 + 86 * i, 272, 88 + 86 * i, 297};
+      if (sonvella::win32::CreatePushButton(parent, 101 + i, rect, Font.get(),
+                                            L"Button") == nullptr)
         return false;
-      SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(Font.get()),
-                   FALSE);
     }
     return true;
   } catch (...) {

@@ -1,6 +1,7 @@
 #include "platform/win32/MainWindow.h"
 
 #include "platform/win32/FormFont.h"
+#include "platform/win32/PushButton.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -23,20 +24,6 @@ IconOwner LoadMainIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
   return IconOwner(static_cast<HICON>(LoadImageW(
       instance, L"MAINICON", IMAGE_ICON, GetSystemMetrics(widthMetric),
       GetSystemMetrics(heightMetric), LR_DEFAULTCOLOR)));
-}
-
-// Push buttons only: no button is ever the default one.
-HWND CreateButton(HWND parent, int id, const PixelRect &rect, HFONT font,
-                  const wchar_t *caption) {
-  const HWND button =
-      CreateWindowExW(0, WC_BUTTONW, caption,
-                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                      rect.left, rect.top, rect.Width(), rect.Height(), parent,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                      GetModuleHandleW(nullptr), nullptr);
-  if (button != nullptr)
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return button;
 }
 
 bool IsHeld(int virtualKey) { return GetKeyState(virtualKey) < 0; }
@@ -221,7 +208,7 @@ bool MainWindow::CreateControls() {
                                  layout_.columnWidths);
       made = list_ ? list_->Handle() : nullptr;
     } else {
-      made = CreateButton(window, id, rect, font_.get(), control.caption);
+      made = CreatePushButton(window, id, rect, font_.get(), control.caption);
     }
     if (made == nullptr)
       return false;
