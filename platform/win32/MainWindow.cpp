@@ -262,9 +262,13 @@ PixelSize MainWindow::RescaledClientSize(const ScaledLayout &to) const {
   return RescaledClient(ClientSize(), layout_, to);
 }
 
+bool MainWindow::IsRestored() const {
+  return !IsZoomed(window_.get()) && !IsIconic(window_.get());
+}
+
 bool MainWindow::OnGetDpiScaledSize(int density, SIZE &size) const {
   // A maximised or minimised window gets the size Windows gives it.
-  if (IsZoomed(window_.get()) || IsIconic(window_.get()))
+  if (!IsRestored())
     return false;
   const ScaledForm scaled = ScaleForm(form_, density);
   if (!scaled.font)
@@ -279,7 +283,7 @@ void MainWindow::OnDpiChanged(int density, const RECT &suggested) {
   ScaledForm scaled = ScaleForm(form_, density);
   if (!scaled.font)
     return; // the old font still reads better than none
-  const bool sizedByUs = !IsZoomed(window_.get()) && !IsIconic(window_.get());
+  const bool restored = IsRestored();
   const PixelSize client = RescaledClientSize(scaled.layout);
 
   list_->HoldRedraw(true);
@@ -296,10 +300,11 @@ void MainWindow::OnDpiChanged(int density, const RECT &suggested) {
                        suggested.bottom - suggested.top};
   SetWindowPos(window, nullptr, suggested.left, suggested.top, size.width,
                size.height, SWP_NOZORDER | SWP_NOACTIVATE);
-  // Where Windows did not ask for the size first (before Windows 10 1703)
-  // it suggests a plain scaling, a few pixels off the layout's own size.
+  // The layout is made for the client area: should the frame drawn differ
+  // from the one the size was worked out with (Wine keeps the system
+  // density's), the client area still gets the layout's size.
   if (const PixelSize placed = ClientSize();
-      sizedByUs &&
+      restored &&
       (placed.width != client.width || placed.height != client.height))
     SetWindowPos(window, nullptr, 0, 0,
                  size.width + client.width - placed.width,
