@@ -262,13 +262,9 @@ PixelSize MainWindow::RescaledClientSize(const ScaledLayout &to) const {
   return RescaledClient(ClientSize(), layout_, to);
 }
 
-bool MainWindow::IsRestored() const {
-  return !IsZoomed(window_.get()) && !IsIconic(window_.get());
-}
-
 bool MainWindow::OnGetDpiScaledSize(int density, SIZE &size) const {
   // A maximised or minimised window gets the size Windows gives it.
-  if (!IsRestored())
+  if (!IsRestored(window_.get()))
     return false;
   const ScaledForm scaled = ScaleForm(form_, density);
   if (!scaled.font)
@@ -283,7 +279,7 @@ void MainWindow::OnDpiChanged(int density, const RECT &suggested) {
   ScaledForm scaled = ScaleForm(form_, density);
   if (!scaled.font)
     return; // the old font still reads better than none
-  const bool restored = IsRestored();
+  const bool restored = IsRestored(window_.get());
   const PixelSize client = RescaledClientSize(scaled.layout);
 
   list_->HoldRedraw(true);

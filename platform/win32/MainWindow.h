@@ -50,7 +50,6 @@ private:
   void FollowClientSize(PixelSize client);
   // The client size for a new layout: see RescaledClient.
   PixelSize RescaledClientSize(const ScaledLayout &to) const;
-  bool IsRestored() const; // neither maximised nor minimised
   bool OnGetDpiScaledSize(int density, SIZE &size) const;
   void OnDpiChanged(int density, const RECT &suggested);
   void OnCommand(WPARAM wParam, LPARAM lParam);
