@@ -59,7 +59,7 @@ TEST(ScaleLayoutTest, GrowsWithALargerFont) {
 }
 
 TEST(RescaledClientTest, AWindowOfItsLayoutsSizeTakesTheNewLayoutsSize) {
-  // 96 to 144 pixels per inch: digit heights 11 and 19, not a linear 1.5.
+  // From a smaller font to a larger one and back: the layout's own sizes.
   const ScaledLayout small = ScaleLayout(Form(), 11);
   const ScaledLayout large = ScaleLayout(Form(), 19);
   const PixelSize grown = RescaledClient(small.client, small, large);
