@@ -16,8 +16,9 @@ constexpr DWORD WindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // Control identifiers are the tab-order index plus this, clear of the
 // dialog-box command identifiers.
 constexpr int FirstControlId = 100;
-// Windows 10 1703 and later; the headers declare it for that version only.
-constexpr UINT WM_GETDPISCALEDSIZE = 0x02E4;
+// WM_GETDPISCALEDSIZE, sent by Windows 10 1703 and later; the headers
+// declare it only for programs that need that version.
+constexpr UINT GetDpiScaledSizeMessage = 0x02E4;
 
 static_assert(KeyTab == VK_TAB && KeyEnter == VK_RETURN &&
               KeyEscape == VK_ESCAPE && KeyLeft == VK_LEFT && KeyUp == VK_UP &&
@@ -175,7 +176,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam,
     if (reinterpret_cast<HMENU>(lParam) != popupMenu_->Handle())
       break;
     return popupMenu_->MenuChar(static_cast<wchar_t>(LOWORD(wParam)));
-  case WM_GETDPISCALEDSIZE:
+  case GetDpiScaledSizeMessage:
     return OnGetDpiScaledSize(LOWORD(wParam), *reinterpret_cast<SIZE *>(lParam))
                ? TRUE
                : FALSE;
