@@ -160,7 +160,8 @@ class DensityChange(SonvellaTestCase):
             with self.subTest(figure=name):
                 self.assertEqual(len(figures[name]), len(values))
                 for got, wanted in zip(figures[name], values):
-                    self.assertLessEqual(abs(got - wanted), 1, (name, figures[name], values))
+                    self.assertLessEqual(abs(got - wanted), 1,
+                                         (figures[name], values))
 
     def test_lays_out_as_a_fresh_start_and_keeps_rows_and_selection(self):
         fresh = {ppi: self.fresh_layout(ppi) for ppi in (144, 96)}
