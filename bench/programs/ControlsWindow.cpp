@@ -61,7 +61,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   const INITCOMMONCONTROLSEX controls{
       sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  Font = sonvella::win32::CreateFormFont(sonvella::PlayerFormDescription());
+  const int pixelsPerInch = [] {
+    const sonvella::win32::ScreenDc screen;
+    return GetDeviceCaps(screen.get(), LOGPIXELSY);
+  }();
+  Font = sonvella::win32::CreateFormFont(sonvella::PlayerFormDescription(),
+                                         pixelsPerInch);
   const int exitCode = RunTopLevelWindow(
       instance, L"ControlsWindow", L"Controls window", WindowProc, showCommand);
   if (SUCCEEDED(com))

@@ -2,6 +2,7 @@
 
 #include "platform/win32/FormFont.h"
 #include "platform/win32/PushButton.h"
+#include "platform/win32/ScreenDensity.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -15,6 +16,9 @@ constexpr DWORD WindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // Control identifiers are the tab-order index plus this, clear of the
 // dialog-box command identifiers.
 constexpr int FirstControlId = 100;
+// WM_GETDPISCALEDSIZE, sent by Windows 10 1703 and later; the headers
+// declare it only for programs that need that version.
+constexpr UINT GetDpiScaledSizeMessage = 0x02E4;
 
 static_assert(KeyTab == VK_TAB && KeyEnter == VK_RETURN &&
               KeyEscape == VK_ESCAPE && KeyLeft == VK_LEFT && KeyUp == VK_UP &&
@@ -38,10 +42,6 @@ MainWindow::MainWindow(HINSTANCE instance, const FormDescription &form,
       smallIcon_(LoadMainIcon(instance, SM_CXSMICON, SM_CYSMICON)) {}
 
 bool MainWindow::Create() {
-  font_ = CreateFormFont(form_);
-  if (!font_)
-    return false;
-  layout_ = ScaleLayout(form_, DigitHeight(form_, font_.get()));
   popupMenu_ = PopupMenu::Create(form_.popupMenu);
   if (!popupMenu_)
     return false;
@@ -58,22 +58,33 @@ bool MainWindow::Create() {
   if (RegisterClassExW(&windowClass) == 0)
     return false;
 
-  // The layout gives the client size; the frame comes on top of it.
-  RECT frame{0, 0, layout_.client.width, layout_.client.height};
-  AdjustWindowRectEx(&frame, WindowStyle, FALSE, 0);
-  const PixelSize size{frame.right - frame.left, frame.bottom - frame.top};
-  const PixelPoint origin = CentredOrigin(
-      size, {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-      {GetSystemMetrics(SM_XVIRTUALSCREEN),
-       GetSystemMetrics(SM_YVIRTUALSCREEN)});
+  // Made at the primary screen's centre, so that it has that screen's
+  // density; sized and centred once the layout for that density is known.
+  const PixelSize screen{GetSystemMetrics(SM_CXSCREEN),
+                         GetSystemMetrics(SM_CYSCREEN)};
   window_.reset(CreateWindowExW(
-      0, ClassName, form_.caption().c_str(), WindowStyle, origin.x, origin.y,
-      size.width, size.height, nullptr, nullptr, instance_, this));
-  if (!window_ || !CreateControls()) {
+      0, ClassName, form_.caption().c_str(), WindowStyle, screen.width / 2,
+      screen.height / 2, 0, 0, nullptr, nullptr, instance_, this));
+  if (!window_)
+    return false;
+  const int density = WindowDensity(window_.get());
+  ScaledForm scaled = ScaleForm(form_, density);
+  font_ = std::move(scaled.font);
+  layout_ = std::move(scaled.layout);
+  if (!font_ || !CreateControls()) {
     // Destroying the window takes the controls made so far with it.
     window_.reset();
     return false;
   }
+  // The layout gives the client size; the frame comes on top of it.
+  const PixelSize size = FrameSize(layout_.client, WindowStyle, density);
+  const PixelPoint origin =
+      CentredOrigin(size, screen,
+                    {GetSystemMetrics(SM_XVIRTUALSCREEN),
+                     GetSystemMetrics(SM_YVIRTUALSCREEN)});
+  SetWindowPos(window_.get(), nullptr, origin.x, origin.y, size.width,
+               size.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  FollowClientSize(ClientSize());
   platform_.Attach(window_.get(), &*list_);
   RunHandler(form_.onCreate);
   return true;
@@ -165,6 +176,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam,
     if (reinterpret_cast<HMENU>(lParam) != popupMenu_->Handle())
       break;
     return popupMenu_->MenuChar(static_cast<wchar_t>(LOWORD(wParam)));
+  case GetDpiScaledSizeMessage:
+    return OnGetDpiScaledSize(LOWORD(wParam), *reinterpret_cast<SIZE *>(lParam))
+               ? TRUE
+               : FALSE;
+  case WM_DPICHANGED:
+    // Under Wine GetDpiForWindow does not follow the change; the message
+    // says the new density, as Microsoft's samples read it.
+    OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+    return 0;
   case WM_SIZE:
     if (wParam != SIZE_MINIMIZED)
       FollowClientSize({LOWORD(lParam), HIWORD(lParam)});
@@ -217,10 +237,13 @@ bool MainWindow::CreateControls() {
   if (!list_)
     return false; // the description has no report list
   focus_ = controls_.front();
-  RECT client{};
-  GetClientRect(window, &client);
-  FollowClientSize({client.right, client.bottom});
   return true;
+}
+
+PixelSize MainWindow::ClientSize() const {
+  RECT client{};
+  GetClientRect(window_.get(), &client);
+  return {client.right, client.bottom};
 }
 
 void MainWindow::FollowClientSize(PixelSize client) {
@@ -234,6 +257,60 @@ void MainWindow::FollowClientSize(PixelSize client) {
   }
   if (positions != nullptr)
     EndDeferWindowPos(positions);
+}
+
+PixelSize MainWindow::RescaledClientSize(const ScaledLayout &to) const {
+  return RescaledClient(ClientSize(), layout_, to);
+}
+
+bool MainWindow::OnGetDpiScaledSize(int density, SIZE &size) const {
+  // A maximised or minimised window gets the size Windows gives it.
+  if (!IsRestored(window_.get()))
+    return false;
+  const ScaledForm scaled = ScaleForm(form_, density);
+  if (!scaled.font)
+    return false;
+  const PixelSize frame =
+      FrameSize(RescaledClientSize(scaled.layout), WindowStyle, density);
+  size = {frame.width, frame.height};
+  return true;
+}
+
+void MainWindow::OnDpiChanged(int density, const RECT &suggested) {
+  ScaledForm scaled = ScaleForm(form_, density);
+  if (!scaled.font)
+    return; // the old font still reads better than none
+  const bool restored = IsRestored(window_.get());
+  const PixelSize client = RescaledClientSize(scaled.layout);
+
+  list_->HoldRedraw(true);
+  for (const HWND control : controls_)
+    SendMessageW(control, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(scaled.font.get()), FALSE);
+  list_->SetColumnWidths(scaled.layout.columnWidths);
+  // Every control has the new font now; the old one goes with `scaled`.
+  std::swap(font_, scaled.font);
+  layout_ = std::move(scaled.layout);
+
+  const HWND window = window_.get();
+  const PixelSize size{suggested.right - suggested.left,
+                       suggested.bottom - suggested.top};
+  SetWindowPos(window, nullptr, suggested.left, suggested.top, size.width,
+               size.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The layout is made for the client area: should the frame drawn differ
+  // from the one the size was worked out with (Wine keeps the system
+  // density's), the client area still gets the layout's size.
+  if (const PixelSize placed = ClientSize();
+      restored &&
+      (placed.width != client.width || placed.height != client.height))
+    SetWindowPos(window, nullptr, 0, 0,
+                 size.width + client.width - placed.width,
+                 size.height + client.height - placed.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FollowClientSize(ClientSize());
+  list_->HoldRedraw(false);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -22,9 +22,9 @@ public:
   MainWindow(HINSTANCE instance, const FormDescription &form,
              TPlayerForm &player, Win32Platform &platform);
   // Creates the window hidden, centred on the primary screen, with its
-  // font, menu and controls; attaches it to the platform and runs the
-  // creation handler. False when any of them could not be made; nothing of
-  // the window is left then.
+  // font for that screen's density, menu and controls; attaches it to the
+  // platform and runs the creation handler. False when any of them could not be
+  // made; nothing of the window is left then.
   bool Create();
   // Once created: hides the window, runs the destruction handler, then
   // destroys the window and its controls.
@@ -46,7 +46,12 @@ private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
   bool CreateControls();
+  PixelSize ClientSize() const;
   void FollowClientSize(PixelSize client);
+  // The client size for a new layout: see RescaledClient.
+  PixelSize RescaledClientSize(const ScaledLayout &to) const;
+  bool OnGetDpiScaledSize(int density, SIZE &size) const;
+  void OnDpiChanged(int density, const RECT &suggested);
   void OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnNotify(const NMHDR &notification);
   void OnContextMenu(LPARAM position);

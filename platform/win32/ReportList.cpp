@@ -84,6 +84,11 @@ void ReportList::HoldRedraw(bool hold) noexcept {
                  RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
+void ReportList::SetColumnWidths(std::span<const int> widths) {
+  for (std::size_t i = 0; i < widths.size(); ++i)
+    SendMessageW(list_, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(widths[i], 0));
+}
+
 int ReportList::SelectedRow() const {
   return static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM,
                                        static_cast<WPARAM>(-1), LVNI_SELECTED));

@@ -30,6 +30,7 @@ public:
   int AppendRow(const FileListItem &item);
   void DeleteRow(int index);
   void HoldRedraw(bool hold) noexcept;
+  void SetColumnWidths(std::span<const int> widths);
   // The selected row with the lowest index, or -1.
   int SelectedRow() const;
   // Sets only the row's selected state; the single-selection list clears

@@ -21,6 +21,7 @@ ScaledLayout ScaleLayout(const FormDescription &form, int digitHeight) {
     return ScaleBy(value, digitHeight, form.designDigitHeight);
   };
   ScaledLayout layout{
+      .digitHeight = digitHeight,
       .client = {scale(form.clientWidth), scale(form.clientHeight)},
       .controls = {},
       .columnWidths = {},
@@ -34,6 +35,14 @@ ScaledLayout ScaleLayout(const FormDescription &form, int digitHeight) {
   for (const ColumnDescription &column : form.columns)
     layout.columnWidths.push_back(scale(column.width));
   return layout;
+}
+
+PixelSize RescaledClient(PixelSize client, const ScaledLayout &from,
+                         const ScaledLayout &to) {
+  if (client.width == from.client.width && client.height == from.client.height)
+    return to.client;
+  return {ScaleBy(client.width, to.digitHeight, from.digitHeight),
+          ScaleBy(client.height, to.digitHeight, from.digitHeight)};
 }
 
 namespace {

@@ -42,11 +42,19 @@ int ScaledFontHeight(const FormDescription &form, int pixelsPerInch);
 // The description's client size, control rectangles (in tab order) and
 // column widths for a font whose digit 0 is digitHeight pixels high.
 struct ScaledLayout {
+  int digitHeight;
   PixelSize client;
   std::vector<PixelRect> controls;
   std::vector<int> columnWidths;
 };
 ScaledLayout ScaleLayout(const FormDescription &form, int digitHeight);
+
+// The client size a window of client size `client`, laid out as `from`,
+// gets when its layout becomes `to`: the layout's own size while the window
+// keeps the size its layout gave it, else the size the user chose scaled by
+// the ratio of the two digit heights.
+PixelSize RescaledClient(PixelSize client, const ScaledLayout &from,
+                         const ScaledLayout &to);
 
 // Where a control laid out for the client size `laidOutFor` goes in a client
 // area of size `client`: it keeps its distance to the edges it is anchored

@@ -1,5 +1,6 @@
 """Start-up: the idle window, its layout at 96, 120 and 144 pixels per
-inch, its styles, keyboard focus order and resizing."""
+inch and when it moves between screens of 96 and 144, its styles, keyboard
+focus order and resizing."""
 
 import unittest
 
@@ -114,6 +115,77 @@ class LayoutAt144Ppi(LayoutAtPpi, SonvellaTestCase):
 
     def test_font_is_larger_than_designed(self):
         self.assertGreater(self.expected_scale(), 16)
+
+
+def layout_figures(app):
+    """What the layout decides: the client size, each control's rectangle
+    in the client area, the column widths and, for the font, the height of
+    the list's header."""
+    window = app.dump()
+    left, top, right, bottom = window["client"]
+    listed = app.list_control(window)
+    controls = {"list": listed}
+    controls.update({name: app.control(name, window) for name in BUTTONS})
+    figures = {name: relative(control["rect"], (left, top))
+               for name, control in controls.items()}
+    header = listed["list"]["header"]
+    figures.update(client=[right - left, bottom - top],
+                   columns=[c["width"] for c in listed["list"]["columns"]],
+                   header=[header[3] - header[1]])
+    return figures
+
+
+class DensityChange(SonvellaTestCase):
+    """The window moved to a screen of another density, as Windows 10 tells
+    it: the probe asks for the new size, then announces the density with a
+    rectangle of that size."""
+
+    ppi = 96
+
+    def fresh_layout(self, ppi):
+        self.env.set_ppi(ppi)
+        app = self.start()
+        figures = layout_figures(app)
+        app.stop()
+        return figures
+
+    def change(self, app, ppi):
+        answer = self.env.probe.call("density", app.hwnd, ppi)
+        self.assertTrue(answer["answered"], "the window gave no size")
+        return answer["gdiObjects"]
+
+    def assert_within_a_pixel(self, figures, expected):
+        self.assertEqual(figures.keys(), expected.keys())
+        for name, values in expected.items():
+            with self.subTest(figure=name):
+                self.assertEqual(len(figures[name]), len(values))
+                for got, wanted in zip(figures[name], values):
+                    self.assertLessEqual(abs(got - wanted), 1,
+                                         (figures[name], values))
+
+    def test_lays_out_as_a_fresh_start_and_keeps_rows_and_selection(self):
+        fresh = {ppi: self.fresh_layout(ppi) for ppi in (144, 96)}
+        app = self.start()
+        app.open_files(self.env.audio_files({"a.ac3": 1000, "b.ac3": 2000}))
+        app.select_row(1)
+        rows = app.rows()
+
+        self.change(app, 144)
+        self.assert_within_a_pixel(layout_figures(app), fresh[144])
+        first_objects = self.change(app, 96)
+        back = layout_figures(app)
+        self.assert_within_a_pixel(back, fresh[96])
+
+        for _ in range(9):
+            self.change(app, 144)
+            objects = self.change(app, 96)
+        self.assertEqual(layout_figures(app), back, "the layout drifted")
+        self.assertGreater(first_objects, 0)
+        self.assertLessEqual(objects, first_objects, "GDI objects grew")
+        self.assertEqual(app.rows(), rows)
+        self.assertEqual(app.selected_rows(), [1])
+        self.assertEqual(app.focused_control(), "SysListView32")
+        self.assertEqual(app.caption(), IDLE_CAPTION)
 
 
 class WindowAndControls(SonvellaTestCase):

@@ -52,9 +52,30 @@ TEST(ScaleLayoutTest, ScalesEachEdgeRatherThanTheSize) {
 
 TEST(ScaleLayoutTest, GrowsWithALargerFont) {
   const ScaledLayout layout = ScaleLayout(Form(), 19);
+  EXPECT_EQ(layout.digitHeight, 19);
   EXPECT_EQ(layout.client.width, 715);                            // 714.875
   EXPECT_EQ(layout.client.height, 362);                           // 362.1875
   EXPECT_EQ(layout.controls[2], (PixelRect{112, 323, 207, 353})); // Remove
+}
+
+TEST(RescaledClientTest, AWindowOfItsLayoutsSizeTakesTheNewLayoutsSize) {
+  // From a smaller font to a larger one and back: the layout's own sizes.
+  const ScaledLayout small = ScaleLayout(Form(), 11);
+  const ScaledLayout large = ScaleLayout(Form(), 19);
+  const PixelSize grown = RescaledClient(small.client, small, large);
+  EXPECT_EQ(grown.width, 715);
+  EXPECT_EQ(grown.height, 362);
+  const PixelSize back = RescaledClient(grown, large, small);
+  EXPECT_EQ(back.width, 414);
+  EXPECT_EQ(back.height, 210);
+}
+
+TEST(RescaledClientTest, AResizedWindowKeepsItsProportionToTheLayout) {
+  const ScaledLayout small = ScaleLayout(Form(), 11);
+  const ScaledLayout large = ScaleLayout(Form(), 19);
+  const PixelSize grown = RescaledClient({500, 300}, small, large);
+  EXPECT_EQ(grown.width, 864);  // 863.6
+  EXPECT_EQ(grown.height, 518); // 518.18
 }
 
 constexpr PixelSize Designed{602, 305};

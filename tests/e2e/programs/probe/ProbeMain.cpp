@@ -9,9 +9,11 @@
 //   probe metrics FACE H     screen size, ppi, digit height of a font
 //   probe hittest HWND CODE  where the window answers WM_NCHITTEST with CODE
 //   probe menus              popup menu windows on screen
+//   probe density HWND PPI   moves a window to a screen of another density
 // or "probe serve": the same commands, one per line with tab-separated
 // arguments on standard input, each answered by one line.
 #include "../JsonWriter.h"
+#include "DensityChange.h"
 #include "HandleCount.h"
 #include "HitTest.h"
 #include "MessageBoxReader.h"
@@ -60,6 +62,9 @@ std::string Run(const Arguments &arguments) {
                            static_cast<int>(number(2)));
   if (command == L"menus")
     return ListPopupMenus();
+  if (command == L"density")
+    return ChangeDensity(WindowFromNumber(number(1)),
+                         static_cast<int>(number(2)));
   return JsonObject().Text("error", L"unknown command: " + command).Build();
 }
 
