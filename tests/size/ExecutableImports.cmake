@@ -1,5 +1,5 @@
-# Fails when EXECUTABLE imports a DLL outside ALLOWED (a list, compared
-# without case), naming what it imports either way.
+# Fails when EXECUTABLE imports a DLL outside ALLOWED (names separated by
+# commas, compared without case), naming what it imports either way.
 if(NOT EXISTS "${EXECUTABLE}")
   message(FATAL_ERROR "${EXECUTABLE} is missing: build the win64 preset first")
 endif()
@@ -13,6 +13,7 @@ foreach(line IN LISTS lines)
   list(APPEND imported "${name}")
 endforeach()
 string(TOLOWER "${ALLOWED}" allowed)
+string(REPLACE "," ";" allowed "${allowed}")
 set(foreign ${imported})
 list(REMOVE_ITEM foreign ${allowed})
 if(foreign)
