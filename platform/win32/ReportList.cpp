@@ -28,8 +28,8 @@ void InsertColumn(HWND list, int index, const wchar_t *caption, int width) {
 }
 
 // The list in the look of Explorer's when visual styles are on. The theme
-// library is not a KnownDLL, so it is loaded from System32 by name, once,
-// and stays loaded while any list may use its theme.
+// library is not a KnownDLL, so it is loaded from System32 by its full
+// path, once, and stays loaded while any list may use its theme.
 void ApplyExplorerTheme(HWND list) {
   static const ModuleOwner uxtheme = LoadSystemLibrary(L"uxtheme.dll");
   const auto isAppThemed =

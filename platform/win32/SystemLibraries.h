@@ -1,8 +1,8 @@
 // DLLs come from Windows' own folder only. The program is often started
 // from a Downloads folder, where a web page can leave a file named like a
 // system DLL; Windows would look there first for any DLL that is not one
-// of its KnownDLLs. So the executable imports only KnownDLLs (and comctl32,
-// which its manifest redirects), and loads the rest through these.
+// of its KnownDLLs. So the executable imports only KnownDLLs and loads the
+// rest itself, after SearchSystemFolderOnly.
 #pragma once
 
 #include "platform/win32/Handles.h"
