@@ -5,12 +5,14 @@
 #include "app/PlayerForms.h"
 #include "platform/win32/Application.h"
 #include "platform/win32/MainWindow.h"
+#include "platform/win32/SystemLibraries.h"
 #include "platform/win32/Win32Platform.h"
 
 #include <windows.h>
 
 // The parameters keep the names <windows.h> declares them with.
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
+  sonvella::win32::SearchSystemFolderOnly();
   try {
     sonvella::win32::Application application;
     sonvella::win32::Win32Platform platform;

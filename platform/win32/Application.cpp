@@ -1,5 +1,7 @@
 #include "platform/win32/Application.h"
 
+#include "platform/win32/SystemLibraries.h"
+
 #include <commctrl.h>
 #include <objbase.h>
 
@@ -7,11 +9,21 @@ namespace sonvella::win32 {
 
 Application::Application()
     : comInitialised_(SUCCEEDED(CoInitializeEx(
-          nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {
+          nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))),
+      // Loaded here rather than imported: its start-up may load the theme
+      // library (Wine's does), which must come after the search is limited
+      // to System32.
+      // By name, so that the manifest's redirect to version 6 applies; the
+      // redirect comes before any folder is searched.
+      commonControls_(LoadLibraryW(L"comctl32.dll")) {
+  const auto initCommonControls =
+      SystemFunction<decltype(&InitCommonControlsEx)>(commonControls_.get(),
+                                                      "InitCommonControlsEx");
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                       ICC_LISTVIEW_CLASSES |
                                           ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
+  if (initCommonControls != nullptr)
+    initCommonControls(&controls);
 }
 
 Application::~Application() {

@@ -3,6 +3,7 @@
 // the message loop that drives the window.
 #pragma once
 
+#include "platform/win32/Handles.h"
 #include "platform/win32/MainWindow.h"
 
 namespace sonvella::win32 {
@@ -19,6 +20,8 @@ public:
 
 private:
   bool comInitialised_;
+  // The common controls, for as long as the window may use them.
+  ModuleOwner commonControls_;
 };
 
 } // namespace sonvella::win32

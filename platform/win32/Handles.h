@@ -21,6 +21,9 @@ struct IconDeleter {
 struct WindowDeleter {
   void operator()(HWND window) const { DestroyWindow(window); }
 };
+struct ModuleDeleter {
+  void operator()(HMODULE module) const { FreeLibrary(module); }
+};
 struct FindDeleter {
   void operator()(HANDLE search) const { FindClose(search); }
 };
@@ -30,6 +33,8 @@ using FontOwner =
 using MenuOwner = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 using IconOwner = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 using WindowOwner = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
+using ModuleOwner =
+    std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter>;
 // Holds only a valid search handle (never INVALID_HANDLE_VALUE).
 using FindOwner = std::unique_ptr<void, FindDeleter>;
 

@@ -1,7 +1,8 @@
 #include "platform/win32/ReportList.h"
 
+#include "platform/win32/SystemLibraries.h"
+
 #include <commctrl.h>
-#include <uxtheme.h>
 
 namespace sonvella::win32 {
 
@@ -26,6 +27,20 @@ void InsertColumn(HWND list, int index, const wchar_t *caption, int width) {
                reinterpret_cast<LPARAM>(&column));
 }
 
+// The list in the look of Explorer's when visual styles are on. The theme
+// library is not a KnownDLL, so it is loaded from System32 by its full
+// path, once, and stays loaded while any list may use its theme.
+void ApplyExplorerTheme(HWND list) {
+  static const ModuleOwner uxtheme = LoadSystemLibrary(L"uxtheme.dll");
+  const auto isAppThemed =
+      SystemFunction<BOOL(WINAPI *)()>(uxtheme.get(), "IsAppThemed");
+  const auto setWindowTheme =
+      SystemFunction<HRESULT(WINAPI *)(HWND, LPCWSTR, LPCWSTR)>(
+          uxtheme.get(), "SetWindowTheme");
+  if (isAppThemed != nullptr && setWindowTheme != nullptr && isAppThemed())
+    setWindowTheme(list, L"explorer", nullptr);
+}
+
 } // namespace
 
 std::optional<ReportList>
@@ -42,8 +57,7 @@ ReportList::Create(HWND parent, int id, const PixelRect &rect, HFONT font,
   SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, ExtendedListStyle,
                ExtendedListStyle);
-  if (IsAppThemed())
-    SetWindowTheme(list, L"explorer", nullptr);
+  ApplyExplorerTheme(list);
   for (std::size_t i = 0; i < columns.size(); ++i)
     InsertColumn(list, static_cast<int>(i), columns[i].caption,
                  columnWidths[i]);

@@ -2,15 +2,27 @@
 parameters, Stop, replacing and removing the playing file, a missing
 player, and shortcuts that need the list's focus."""
 
+import os
+import shutil
 import unittest
 
-from harness import SonvellaTestCase, stays, wait_for, windows_path
+from harness import Sonvella, SonvellaTestCase, stays, wait_for, windows_path
 from harness.popup_menu import PopupMenu
 
 HOST = "sonvella.example.org"
 IDLE_CAPTION = f"Sonvella - {HOST}"
 SELECT_TEXT = "Please select an AC3 audio file."
 PLAY_ENTRY, STOP_ENTRY = 2, 3  # among the menu's text entries
+
+# What Wine's loader log shows the program loading at start-up, in the file
+# dialog and at Play that is not one of Windows' KnownDLLs (which Windows
+# takes from its own folder whatever the search order) nor a part of Wine.
+# Left out: msimg32, which Wine's comctl32 loads on first use through a
+# delayed import that searches the default folders whatever the program
+# set (Windows' delayed imports honour SetDefaultDllDirectories).
+PLANTED_DLLS = ["uxtheme.dll", "comctl32.dll", "actxprxy.dll", "explorerframe.dll",
+                "compstui.dll", "winspool.drv"]
+OVERRIDES_KEY = r"HKCU\Software\Wine\AppDefaults\Sonvella.exe\DllOverrides"
 
 
 def playing_caption(full_name):
@@ -192,6 +204,31 @@ class StoppingThePlayer(PlaybackTestCase):
         for _ in range(10):
             cycle()
         self.assertLessEqual(self.env.probe.handle_count(app.pid), before + 2)
+
+
+class PlantedDlls(PlaybackTestCase):
+    def plant(self, folder):
+        """Marker DLLs beside the program, and Windows' search order for
+        them (the program's folder first) instead of Wine's."""
+        marker = os.path.join(self.env.win64_dir, "tests/e2e/programs/UxTheme.dll")
+        for name in PLANTED_DLLS:
+            shutil.copy(marker, os.path.join(folder, name))
+            self.env.prefix.set_registry(OVERRIDES_KEY, name.removesuffix(".dll"),
+                                         "REG_SZ", "native,builtin")
+        self.addCleanup(self.env.prefix.run, ["wine", "reg", "delete", OVERRIDES_KEY, "/f"])
+
+    def test_dlls_beside_the_program_are_never_loaded(self):
+        [song] = self.env.audio_files({"song.ac3": 1})
+        folder = self.env.program_folder()
+        self.plant(folder)
+        app = Sonvella(self.env, folder)
+        self.addCleanup(app.stop)
+        app.click("Open...")
+        app.dismiss_box("Open", key="Escape")
+        app.open_files([song])
+        app.click("Play")
+        self.wait_one_player_on(app, song)
+        self.assertEqual([n for n in os.listdir(folder) if n.endswith(".loaded")], [])
 
 
 class ShortcutsNeedTheList(PlaybackTestCase):

@@ -1,0 +1,22 @@
+# Fails when EXECUTABLE imports a DLL outside ALLOWED (names separated by
+# commas, compared without case), naming what it imports either way.
+if(NOT EXISTS "${EXECUTABLE}")
+  message(FATAL_ERROR "${EXECUTABLE} is missing: build the win64 preset first")
+endif()
+execute_process(COMMAND ${OBJDUMP} -p ${EXECUTABLE}
+                OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCHALL "DLL Name: [^\n]+" lines "${headers}")
+set(imported "")
+foreach(line IN LISTS lines)
+  string(REPLACE "DLL Name: " "" name "${line}")
+  string(TOLOWER "${name}" name)
+  list(APPEND imported "${name}")
+endforeach()
+string(TOLOWER "${ALLOWED}" allowed)
+string(REPLACE "," ";" allowed "${allowed}")
+set(foreign ${imported})
+list(REMOVE_ITEM foreign ${allowed})
+if(foreign)
+  message(FATAL_ERROR "${EXECUTABLE} imports ${foreign}, beyond ${allowed}")
+endif()
+message(STATUS "${EXECUTABLE} imports ${imported}")
