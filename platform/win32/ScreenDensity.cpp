@@ -1,6 +1,7 @@
 #include "platform/win32/ScreenDensity.h"
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/SystemLibraries.h"
 
 namespace sonvella::win32 {
 
@@ -13,8 +14,7 @@ using AdjustWindowRectExForDpiFunction = BOOL(WINAPI *)(RECT *, DWORD, BOOL,
 // user32 is loaded with the program, so looking in it loads nothing; the
 // few calls are rare enough to look up each time.
 template <typename Function> Function User32Function(const char *name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void *>(
-      GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+  return SystemFunction<Function>(GetModuleHandleW(L"user32.dll"), name);
 }
 
 } // namespace
