@@ -38,7 +38,7 @@ class PlaybackTestCase(SonvellaTestCase):
     def assert_stopped(self, app):
         app.wait_caption(IDLE_CAPTION)
         app.wait_players(0)
-        wait_for(lambda: not app.linux_players(), what="the player's Linux process to end")
+        wait_for(lambda: not app.host_players(), what="the player's host process to end")
 
 
 class StartingThePlayer(PlaybackTestCase):
@@ -73,7 +73,7 @@ class StartingThePlayer(PlaybackTestCase):
 
         def by_letter():
             app.click_row(2, button=3)
-            PopupMenu(self.env).press(app.xid, "p")
+            PopupMenu(self.env).press(app.hwnd, "p")
 
         def by_keys():
             app.select_row(3)
@@ -106,12 +106,12 @@ class StartingThePlayer(PlaybackTestCase):
         app.click("Play")
         second_pid = self.wait_one_player_on(app, second, previous=[first_pid])
         app.wait_caption(playing_caption(second))
-        self.assertEqual(len(app.linux_players()), 1)
+        self.assertEqual(len(app.host_players()), 1)
 
         # Playing the same row again starts it over in a new player.
         app.click("Play")
         self.wait_one_player_on(app, second, previous=[second_pid])
-        self.assertEqual(len(app.linux_players()), 1)
+        self.assertEqual(len(app.host_players()), 1)
 
     def test_play_with_an_empty_list_or_no_selection(self):
         app = self.start()
