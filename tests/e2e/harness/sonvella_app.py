@@ -163,13 +163,18 @@ class Sonvella:
             return next((c["text"] for c in window["children"]
                          if c["hwnd"] == window["focus"]), None)
 
+        def settled():
+            # The keys are all queued at once; the box takes its time.
+            now = typed()
+            return now == text or stays(lambda: typed() == now)
+
         for _ in range(attempts):
             self.input.type(hwnd, text)
-            try:
-                wait_for(lambda: typed() == text, timeout=2)
+            wait_for(settled, timeout=120, what="the typed text to settle")
+            if typed() == text:
                 return
-            except WaitTimeout:
-                self.input.key(hwnd, "ctrl+a", "BackSpace")
+            self.input.key(hwnd, "ctrl+a", "BackSpace")
+            wait_for(lambda: typed() == "", what="the box emptied")
         raise WaitTimeout(f"typed {text!r}, the box holds {typed()!r}")
 
     def _active_with_focus(self):
