@@ -53,8 +53,7 @@ class Environment:
         names = []
         for name, size in sizes.items():
             path = os.path.join(directory, name)
-            with open(path, "wb") as file:
-                file.truncate(size)
+            self.prefix.write_empty_file(path, size)
             names.append(windows_path(path))
         return names
 

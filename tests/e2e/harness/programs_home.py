@@ -21,6 +21,15 @@ class ProgramsHome:
                                     stdin=subprocess.DEVNULL, stdout=log,
                                     stderr=subprocess.STDOUT)
 
+    def write_empty_file(self, path, size):
+        """A file of `size` zero bytes that takes no disk space."""
+        with open(path, "wb") as file:
+            self.make_sparse(file)
+            file.truncate(size)
+
+    def make_sparse(self, file):
+        """Linux file systems keep a file grown by truncate() sparse."""
+
     def temp_dir(self, name):
         """A new folder inside the temporary root folder."""
         path = os.path.join(self.root, name)

@@ -42,6 +42,9 @@ class Sonvella:
                 timeout=30, what="the Sonvella process")
             self.hwnd = wait_for(self._main_window, timeout=30,
                                  what="the main window")
+            # As for a person who started it: Windows may leave a program
+            # started from the background behind the foreground window.
+            self.input.focus(self.hwnd)
         except BaseException:
             self.stop()
             raise

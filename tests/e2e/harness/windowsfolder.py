@@ -2,16 +2,27 @@
 programs run from, started directly."""
 
 import csv
+import ctypes
+import msvcrt
 import os
 import shutil
 import subprocess
 import tempfile
 import unittest
 
+from ctypes import wintypes
+
 from .programs_home import ProgramsHome
 
 # Windows keeps the screen density of the session it runs.
 _PPI = 96
+_FSCTL_SET_SPARSE = 0x900C4
+_kernel32 = ctypes.WinDLL("kernel32", use_last_error=True)
+_kernel32.DeviceIoControl.argtypes = [
+    wintypes.HANDLE, wintypes.DWORD, ctypes.c_void_p, wintypes.DWORD,
+    ctypes.c_void_p, wintypes.DWORD, ctypes.POINTER(wintypes.DWORD),
+    ctypes.c_void_p]
+_kernel32.DeviceIoControl.restype = wintypes.BOOL
 
 
 class WindowsFolder(ProgramsHome):
@@ -20,7 +31,9 @@ class WindowsFolder(ProgramsHome):
 
     def __init__(self, ppi=_PPI):
         self.set_ppi(ppi)
-        self.root = tempfile.mkdtemp(prefix="sonvella-e2e-")
+        # The long form of the temporary folder's name (not RUNNER~1), as
+        # the programs see their own folder.
+        self.root = os.path.realpath(tempfile.mkdtemp(prefix="sonvella-e2e-"))
         self.env = dict(os.environ)
 
     def command(self, args):
@@ -32,6 +45,15 @@ class WindowsFolder(ProgramsHome):
 
     def set_registry(self, key, name, kind, value):
         raise unittest.SkipTest(f"needs Wine's registry ({key})")
+
+    def make_sparse(self, file):
+        """NTFS allocates a file grown by truncate(); the tests' files of
+        several GiB must not fill the disk."""
+        returned = wintypes.DWORD()
+        if not _kernel32.DeviceIoControl(msvcrt.get_osfhandle(file.fileno()),
+                                         _FSCTL_SET_SPARSE, None, 0, None, 0,
+                                         ctypes.byref(returned), None):
+            raise ctypes.WinError(ctypes.get_last_error())
 
     def processes_running(self, program):
         """Ids of the processes whose executable has `program`'s name."""
