@@ -52,7 +52,7 @@ std::string Run(const Arguments &arguments) {
     return NumberArgument(arguments, index);
   };
   // Screen positions and released keys are negative.
-  const auto signed_number = [&](std::size_t index) {
+  const auto signedNumber = [&](std::size_t index) {
     return index < arguments.size()
                ? static_cast<int>(
                      std::wcstol(arguments[index].c_str(), nullptr, 10))
@@ -78,23 +78,23 @@ std::string Run(const Arguments &arguments) {
   if (command == L"menus")
     return ListPopupMenus();
   if (command == L"pixels")
-    return ReadPixels(signed_number(1), signed_number(2), signed_number(3),
-                      signed_number(4));
+    return ReadPixels(signedNumber(1), signedNumber(2), signedNumber(3),
+                      signedNumber(4));
   if (command == L"keys") {
     std::vector<int> strokes;
     for (std::size_t index = 2; index < arguments.size(); ++index)
-      strokes.push_back(signed_number(index));
+      strokes.push_back(signedNumber(index));
     return PressKeys(WindowFromNumber(number(1)), strokes);
   }
   if (command == L"type" && arguments.size() == 3)
     return TypeText(WindowFromNumber(number(1)), arguments[2]);
   if (command == L"move")
-    return MovePointer(signed_number(1), signed_number(2));
+    return MovePointer(signedNumber(1), signedNumber(2));
   if (command == L"click")
-    return ClickAt(signed_number(1), signed_number(2), signed_number(3),
-                   signed_number(4));
+    return ClickAt(signedNumber(1), signedNumber(2), signedNumber(3),
+                   signedNumber(4));
   if (command == L"button" && arguments.size() == 3)
-    return SetButton(signed_number(1), arguments[2] == L"down");
+    return SetButton(signedNumber(1), arguments[2] == L"down");
   if (command == L"cursor")
     return PointerPosition();
   return JsonObject().Text("error", L"unknown command: " + command).Build();
