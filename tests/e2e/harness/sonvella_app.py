@@ -162,9 +162,10 @@ class Sonvella:
         """Types into the window's focused box until it holds exactly
         `text`: typing is checked like every other action."""
         def typed():
-            window = self.probe.window(hwnd)
-            return next((c["text"] for c in window["children"]
-                         if c["hwnd"] == window["focus"]), None)
+            # Read by its handle: on Windows the name box is an edit field
+            # inside a combo box, not a child of the dialog itself.
+            focus = self.probe.window(hwnd)["focus"]
+            return self.probe.window(focus)["text"] if focus else None
 
         def settled():
             # The keys are all queued at once; the box takes its time.
