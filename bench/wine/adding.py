@@ -21,7 +21,6 @@ finds it at once.
 
 import os
 import pathlib
-import subprocess
 import time
 
 from figure import Figure
@@ -85,9 +84,7 @@ class Adding:
         app = Sonvella(self.env, self.program_folder)
         try:
             app.click("Open...")
-            dialog_xid = app.wait_dialog("Open")
-            [dialog] = [box["hwnd"] for box in app.boxes()
-                        if box["text"] == "Open"]
+            dialog = app.wait_dialog("Open")
             name_box = child_of(self.env, dialog, "Edit")
             self.programs.run("name_box.exe", name_box["hwnd"], self.names_file)
             watch = self.programs.start("row_watch.exe",
@@ -95,10 +92,9 @@ class Adding:
                                         "gone", dialog)
             try:
                 read_line(watch, "watching")
-                self.env.input.focus(dialog_xid)
+                self.env.input.focus(dialog)
                 pressed = time.time_ns()
-                subprocess.run(["xdotool", "key", "Return"], check=True,
-                               env=dict(os.environ, **self.env.display.env()))
+                self.env.input.key(dialog, "Return")
                 gone = unix_ns(read_line(watch, "gone"))
                 full = unix_ns(read_line(watch, "full"))
                 watch.wait(timeout=60)

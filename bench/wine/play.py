@@ -31,11 +31,9 @@ def _choose_in_dialog(env, program, name):
         return [box for box in env.probe.boxes(program.pid)
                 if box["text"] == "Open"]
 
-    wait_for(dialogs, what="play_window's file dialog")
-    found = wait_for(lambda: env.input.find("Open") or None,
-                     what="the file dialog's X window")
-    env.input.type(found[0], f'"{name}"')
-    env.input.key(found[0], "Return")
+    [dialog] = wait_for(dialogs, what="play_window's file dialog")
+    env.input.type(dialog["hwnd"], f'"{name}"')
+    env.input.key(dialog["hwnd"], "Return")
     wait_for(lambda: not dialogs(), what="play_window's file dialog to close")
 
 

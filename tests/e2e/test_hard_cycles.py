@@ -1,7 +1,6 @@
 """A thousand Play/Stop cycles from the keyboard: Sonvella keeps no handle
 and no player from them, and closing while playing leaves no player."""
 
-import subprocess
 import unittest
 
 from harness import SonvellaTestCase, wait_for
@@ -10,7 +9,6 @@ from hard_inputs_support import IDLE_CAPTION, close_with_close_button, playing_c
 CYCLES = 1000
 WARM_UP = 20
 SETTLE_EVERY = 50   # cycles between two checks of the players alive
-KEYS_PER_CALL = 50  # key strokes one xdotool call sends
 # Counted at rest, the handles after 20 and after 1,000 cycles were equal in
 # every run here. The slack leaves room for a handle or two that Wine may
 # open in the process on its own on first need; a handle kept per cycle
@@ -19,25 +17,16 @@ HANDLE_SLACK = 2
 
 
 class PlayStopCycles(SonvellaTestCase):
-    def send_keys(self, app, keys):
-        """Sends key strokes in a few xdotool calls, 5 ms apart."""
-        app.input.focus(app.xid)
-        for start in range(0, len(keys), KEYS_PER_CALL):
-            subprocess.run(["xdotool", "key", "--delay", "5",
-                            *keys[start:start + KEYS_PER_CALL]],
-                           env={"DISPLAY": self.env.display.name},
-                           check=True, timeout=120)
-
     def settle(self, app, marker):
         """Plays and stops the second row, which the cycles never play: once
         it is chosen, every key sent before has been handled. Then exactly
         one player must be left once the ones stopped before have ended, and
         none after Stop."""
         self.choose_marker(app)
-        self.send_keys(app, ["ctrl+p"])
+        app.keys("ctrl+p")
         app.wait_caption(playing_caption(marker), timeout=180)
         app.wait_players(1, timeout=30)
-        self.send_keys(app, ["ctrl+s"])
+        app.keys("ctrl+s")
         app.wait_caption(IDLE_CAPTION)
         app.wait_players(0, timeout=30)
         app.select_row(0)
@@ -60,14 +49,14 @@ class PlayStopCycles(SonvellaTestCase):
         app.open_files([cycled, marker])
         app.select_row(0)  # the click also gives the list the focus
 
-        self.send_keys(app, ["ctrl+p", "ctrl+s"] * WARM_UP)
+        app.keys(*["ctrl+p", "ctrl+s"] * WARM_UP)
         self.settle(app, marker)
         warm = self.env.probe.handle_count(app.pid)
 
         done = WARM_UP
         while done < CYCLES:
             batch = min(SETTLE_EVERY, CYCLES - done)
-            self.send_keys(app, ["ctrl+p", "ctrl+s"] * batch)
+            app.keys(*["ctrl+p", "ctrl+s"] * batch)
             done += batch
             self.settle(app, marker)
         end = self.env.probe.handle_count(app.pid)
@@ -75,12 +64,12 @@ class PlayStopCycles(SonvellaTestCase):
                              f"{WARM_UP} cycles, {end} after {CYCLES}")
 
         # Closing while playing ends the player.
-        self.send_keys(app, ["ctrl+p"])
+        app.keys("ctrl+p")
         app.wait_caption(playing_caption(cycled))
         app.wait_players(1)
         close_with_close_button(self, app)
-        wait_for(lambda: not app.linux_players(),
-                 what="the player's Linux process to end")
+        wait_for(lambda: not app.host_players(),
+                 what="the player's host process to end")
 
 
 if __name__ == "__main__":

@@ -4,10 +4,9 @@ and the longest name Wine's file dialog hands over."""
 import os
 import unittest
 
-from harness import SonvellaTestCase, windows_path
-from hard_inputs_support import (IDLE_CAPTION, close_with_close_button, linux_path,
-                                 open_file, player_command_line, playing_caption, row,
-                                 split)
+from harness import SonvellaTestCase, local_path, windows_path
+from hard_inputs_support import (IDLE_CAPTION, close_with_close_button, open_file,
+                                 player_command_line, playing_caption, row, split)
 
 GIB = 1024 ** 3
 # Wine's file dialog copies the chosen name into a buffer of MAX_PATH (260)
@@ -55,7 +54,7 @@ class HardFiles(SonvellaTestCase):
         never = split(vanishing)[1] + "never there.ac3"
         app = self.start()
         # Chosen in the dialog, deleted before Return.
-        open_file(app, vanishing, delete_before_return=lambda: os.remove(linux_path(vanishing)))
+        open_file(app, vanishing, delete_before_return=lambda: os.remove(local_path(vanishing)))
         open_file(app, never)
         app.open_files([kept])
         self.assertEqual(app.rows(), [row(vanishing, "-1 bytes"), row(never, "-1 bytes"),
@@ -63,7 +62,7 @@ class HardFiles(SonvellaTestCase):
 
         # Deleted once listed: the size text stays, and Play still hands the
         # name to the player.
-        os.remove(linux_path(kept))
+        os.remove(local_path(kept))
         app.click("Play")
         [pid] = app.wait_players(1)
         self.assertEqual(app.wait_record(pid)["commandLine"], player_command_line(app, kept))

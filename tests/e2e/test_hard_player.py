@@ -96,7 +96,7 @@ class PlayerTrouble(SonvellaTestCase):
         app.wait_players(1)
         assert_sound(self, app)
         close_with_close_button(self, app)
-        wait_for(lambda: not app.linux_players(), what="the player's Linux process to end")
+        wait_for(lambda: not app.host_players(), what="the player's host process to end")
 
 
 if __name__ == "__main__":

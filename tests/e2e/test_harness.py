@@ -1,10 +1,10 @@
-"""The harness's own reading of the screen and of titles, without Wine."""
+"""The harness's own reading of the screen and spelling of keys, without
+Wine."""
 
-import subprocess
 import unittest
 
 from harness.popup_menu import SEPARATOR, TEXT, entries_in
-from harness.xinput import ere_literal
+from harness.sendinput import strokes
 
 BACK, INK, LINE, LIGHT, HIGHLIGHT = (240,) * 3, (0,) * 3, (160,) * 3, (255,) * 3, (10, 36, 106)
 WIDTH = 40
@@ -43,14 +43,11 @@ class MenuEntriesOnScreen(unittest.TestCase):
                          [TEXT, TEXT, SEPARATOR, TEXT])
 
 
-class TitlesAsPatterns(unittest.TestCase):
-    def test_a_title_matches_itself_and_nothing_longer(self):
-        title = r"Playing Z:\music\a (live) [1].ac3 - sonvella.example.org ^$|*+?{}"
-        pattern = ere_literal(title)
-        for line, matches in ((title, True), (title + "x", False), ("x" + title, False)):
-            found = subprocess.run(["grep", "-E", pattern], input=line,
-                                   capture_output=True, text=True).returncode == 0
-            self.assertEqual(found, matches, line)
+class KeysAsStrokes(unittest.TestCase):
+    def test_a_chord_is_pressed_in_order_and_released_in_reverse(self):
+        ctrl, shift, s_key = 0x11, 0x10, ord("S")
+        self.assertEqual(strokes("ctrl+shift+s", "Return"),
+                         [ctrl, shift, s_key, -s_key, -shift, -ctrl, 0x0D, -0x0D])
 
 
 if __name__ == "__main__":

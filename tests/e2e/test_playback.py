@@ -6,7 +6,8 @@ import os
 import shutil
 import unittest
 
-from harness import Sonvella, SonvellaTestCase, stays, wait_for, windows_path
+from harness import (ON_WINDOWS, Sonvella, SonvellaTestCase, stays, wait_for,
+                     windows_path)
 from harness.popup_menu import PopupMenu
 
 HOST = "sonvella.example.org"
@@ -50,7 +51,7 @@ class PlaybackTestCase(SonvellaTestCase):
     def assert_stopped(self, app):
         app.wait_caption(IDLE_CAPTION)
         app.wait_players(0)
-        wait_for(lambda: not app.linux_players(), what="the player's Linux process to end")
+        wait_for(lambda: not app.host_players(), what="the player's host process to end")
 
 
 class StartingThePlayer(PlaybackTestCase):
@@ -85,7 +86,7 @@ class StartingThePlayer(PlaybackTestCase):
 
         def by_letter():
             app.click_row(2, button=3)
-            PopupMenu(self.env).press(app.xid, "p")
+            PopupMenu(self.env).press(app.hwnd, "p")
 
         def by_keys():
             app.select_row(3)
@@ -118,12 +119,12 @@ class StartingThePlayer(PlaybackTestCase):
         app.click("Play")
         second_pid = self.wait_one_player_on(app, second, previous=[first_pid])
         app.wait_caption(playing_caption(second))
-        self.assertEqual(len(app.linux_players()), 1)
+        self.assertEqual(len(app.host_players()), 1)
 
         # Playing the same row again starts it over in a new player.
         app.click("Play")
         self.wait_one_player_on(app, second, previous=[second_pid])
-        self.assertEqual(len(app.linux_players()), 1)
+        self.assertEqual(len(app.host_players()), 1)
 
     def test_play_with_an_empty_list_or_no_selection(self):
         app = self.start()
@@ -208,11 +209,14 @@ class StoppingThePlayer(PlaybackTestCase):
 
 class PlantedDlls(PlaybackTestCase):
     def plant(self, folder):
-        """Marker DLLs beside the program, and Windows' search order for
-        them (the program's folder first) instead of Wine's."""
+        """Marker DLLs beside the program and, under Wine, Windows' search
+        order for them (the program's folder first) instead of Wine's."""
         marker = os.path.join(self.env.win64_dir, "tests/e2e/programs/UxTheme.dll")
         for name in PLANTED_DLLS:
             shutil.copy(marker, os.path.join(folder, name))
+        if ON_WINDOWS:
+            return
+        for name in PLANTED_DLLS:
             self.env.prefix.set_registry(OVERRIDES_KEY, name.removesuffix(".dll"),
                                          "REG_SZ", "native,builtin")
         self.addCleanup(self.env.prefix.run, ["wine", "reg", "delete", OVERRIDES_KEY, "/f"])

@@ -48,7 +48,7 @@ class MenuAndAbout(SonvellaTestCase):
 
     def test_typing_a_first_letter_runs_the_entry(self):
         app = self.start()
-        self.open_menu(app).press(app.xid, "a")
+        self.open_menu(app).press(app.hwnd, "a")
         app.wait_box("About")
         app.dismiss_box("About")
 
@@ -84,11 +84,11 @@ class Closing(SonvellaTestCase):
         app.open_files([song])
         app.click("Play")
         wait_for(lambda: len(app.players()) == 1, what="a player")
-        wait_for(app.linux_players, what="the player's Linux process")
+        wait_for(app.host_players, what="the player's host process")
         app.keys("alt+F4")
         self.assertEqual(app.wait_exit(), 0)
         app.wait_players(0)
-        wait_for(lambda: not app.linux_players(), what="the player's Linux process to end")
+        wait_for(lambda: not app.host_players(), what="the player's host process to end")
         self.assertTrue(stays(lambda: not app.players(), duration=1.0))
 
 

@@ -1,13 +1,19 @@
-"""Drives the real Sonvella.exe under Wine from outside, as a person would.
+"""Drives the real Sonvella.exe from outside, as a person would: under Wine
+on Linux, or directly on Windows (host.py chooses, in one place).
 
 Pieces, each usable alone:
-  VirtualDisplay  (xserver.py)      a private Xvfb; screenshots, pixels
-  WinePrefix      (wineprefix.py)   a private prefix; ppi; wineserver -k
-  Probe           (probe.py)        probe.exe: windows, lists, boxes, processes
-  XInput          (xinput.py)       xdotool keys, typing, clicks, hovering
-  Environment     (environment.py)  all four, plus program folders and files
+  VirtualDisplay  (xserver.py)      Linux: a private Xvfb of 1024x768
+  WinePrefix      (wineprefix.py)   Linux: a private prefix; ppi; wineserver -k
+  WindowsFolder   (windowsfolder.py) Windows: a temporary folder instead
+  Probe           (probe.py)        probe.exe: windows, lists, boxes,
+                                    processes, pixels, screenshots
+  Input           (sendinput.py)    keys, typing, clicks, hovering, dragging,
+                                    given by probe.exe with SendInput
+  Environment     (environment.py)  all of them, plus program folders and files
   Sonvella        (sonvella_app.py) one running program: read it, act on it
-  SonvellaTestCase (testcase.py)    unittest base: one Environment per module
+  SonvellaTestCase (testcase.py)    unittest base: one Environment per module;
+                                    a failed test leaves a screenshot and the
+                                    program's logs in $SONVELLA_E2E_OUTPUT
 
 A test module:
 
@@ -25,23 +31,22 @@ A test module:
             record = app.wait_record(pid)   # what the stand-in player saw
 
 Needs the win64 build (Sonvella.exe, tests/e2e/programs/probe.exe and
-stub_mplayer.exe) in $SONVELLA_WIN64_DIR or build/win64, and Debian's wine,
-xvfb, xdotool and imagemagick. Everything started is ended by id: the
-program and its players after each test, the wineserver and Xvfb after the
-module.
+stub_mplayer.exe) in $SONVELLA_WIN64_DIR or build/win64; under Linux also
+Debian's wine and xvfb. Everything started is ended by id: the program and
+its players after each test, the probe (and under Linux the wineserver and
+Xvfb) after the module.
 """
 
 from .environment import Environment
+from .host import ON_WINDOWS, local_path, windows_path
 from .probe import Probe, ProbeError
+from .sendinput import Input
 from .sonvella_app import Sonvella
-from .testcase import SonvellaTestCase, win64_dir
+from .testcase import SonvellaTestCase, output_dir, win64_dir
 from .waiting import WaitTimeout, stays, wait_for
-from .wineprefix import WinePrefix, windows_path
-from .xinput import XInput
-from .xserver import VirtualDisplay
 
 __all__ = [
-    "Environment", "Probe", "ProbeError", "Sonvella", "SonvellaTestCase",
-    "VirtualDisplay", "WaitTimeout", "WinePrefix", "XInput", "stays",
+    "ON_WINDOWS", "Environment", "Input", "Probe", "ProbeError", "Sonvella",
+    "SonvellaTestCase", "WaitTimeout", "local_path", "output_dir", "stays",
     "wait_for", "win64_dir", "windows_path",
 ]

@@ -1,16 +1,18 @@
-"""Everything one test module shares: a display, a prefix, a probe, input."""
+"""Everything one test module shares: a desktop, a place to run programs
+from, the probe and input."""
 
 import os
 import shutil
 
+from .host import open_desktop, windows_path
 from .probe import Probe, exe_path
-from .wineprefix import WinePrefix, windows_path
-from .xinput import XInput
-from .xserver import VirtualDisplay
+from .sendinput import Input
 
 
 class Environment:
-    """Xvfb + Wine prefix + probe.exe + xdotool, built once per test module.
+    """The desktop (under Linux a private Xvfb), where programs run (a Wine
+    prefix, or a temporary folder on Windows), probe.exe and the input it
+    gives, built once per test module.
 
     `win64_dir` is the win64 build folder holding Sonvella.exe and the
     helper programs. close() ends all of it, also after a failed test.
@@ -23,18 +25,13 @@ class Environment:
                                  "stub_mplayer.exe")
         probe_exe = exe_path(os.path.join(win64_dir, "tests/e2e/programs"),
                              "probe.exe")
-        self.display = VirtualDisplay()
-        try:
-            self.prefix = WinePrefix(self.display, ppi)
-        except BaseException:
-            self.display.stop()
-            raise
+        self.display, self.prefix = open_desktop(ppi)
         self.probe = Probe(self.prefix, probe_exe)
-        self.input = XInput(self.display)
+        self.input = Input(self.probe)
         self._serial = 0
 
     def set_ppi(self, ppi):
-        """Restarts the prefix with another screen density."""
+        """Restarts the prefix with another screen density (under Linux)."""
         self.probe.stop()
         self.prefix.set_ppi(ppi)
 
@@ -56,8 +53,7 @@ class Environment:
         names = []
         for name, size in sizes.items():
             path = os.path.join(directory, name)
-            with open(path, "wb") as file:
-                file.truncate(size)
+            self.prefix.write_empty_file(path, size)
             names.append(windows_path(path))
         return names
 
@@ -82,4 +78,5 @@ class Environment:
             self.probe.stop()
             self.prefix.remove()
         finally:
-            self.display.stop()
+            if self.display is not None:
+                self.display.stop()

@@ -70,8 +70,8 @@ class PopupMenu:
     def _read(self):
         left, top, right, bottom = self.rect
         # The menu's own frame is left out.
-        pixels = self._env.display.rgb(left + 2, top + 2, right - left - 4,
-                                       bottom - top - 4)
+        pixels = self._env.probe.pixels(left + 2, top + 2, right - left - 4,
+                                        bottom - top - 4)
         return [(kind, y + top + 2) for kind, y in entries_in(pixels)]
 
     def _stable_entries(self):
@@ -89,9 +89,9 @@ class PopupMenu:
         self._env.input.click((left + right) // 2, rows[index])
         self._env.input.park()
 
-    def press(self, xid, key):
-        """Types a key while the menu is open, into the window `xid`."""
-        self._env.input.key(xid, key)
+    def press(self, hwnd, key):
+        """Types a key while the menu is open, into its window `hwnd`."""
+        self._env.input.key(hwnd, key)
 
     @staticmethod
     def is_open(env):

@@ -1,9 +1,13 @@
-"""Talks to probe.exe, which reads other processes' windows inside Wine."""
+"""Talks to probe.exe, which reads other processes' windows and gives the
+tests' keyboard and mouse input from the Windows side."""
 
 import json
 import os
-import selectors
+import queue
 import subprocess
+import threading
+
+from .png import write_png
 
 
 class ProbeError(RuntimeError):
@@ -11,7 +15,7 @@ class ProbeError(RuntimeError):
 
 
 class Probe:
-    """One long-running `probe.exe serve` inside a prefix.
+    """One long-running `probe.exe serve` where the programs run.
 
     Every method returns the decoded JSON answer. HWNDs are plain integers
     (the 32-bit handle values), PIDs are Windows process ids.
@@ -19,14 +23,18 @@ class Probe:
 
     def __init__(self, prefix, probe_exe):
         self._prefix, self._exe = prefix, probe_exe
-        self._process = None
+        self._process = self._answers = None
 
     def _ensure_started(self):
         if self._process is None or self._process.poll() is not None:
             self._process = subprocess.Popen(
-                ["wine", self._exe, "serve"], env=self._prefix.env,
+                self._prefix.command([self._exe, "serve"]), env=self._prefix.env,
                 stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                 stderr=subprocess.DEVNULL)
+            # Windows cannot wait on a pipe with a time-out; a thread reads.
+            self._answers = queue.Queue()
+            threading.Thread(target=_read_lines, daemon=True,
+                             args=(self._process.stdout, self._answers)).start()
 
     def call(self, *args, timeout=30):
         self._ensure_started()
@@ -47,12 +55,10 @@ class Probe:
         return value
 
     def _read_line(self, timeout):
-        stream = self._process.stdout
-        with selectors.DefaultSelector() as selector:
-            selector.register(stream, selectors.EVENT_READ)
-            if not selector.select(timeout):
-                return b""
-        return stream.readline()
+        try:
+            return self._answers.get(timeout=timeout)
+        except queue.Empty:
+            return b""
 
     def windows(self, pid):
         return self.call("windows", pid)
@@ -75,6 +81,23 @@ class Probe:
     def hit_test(self, hwnd, code):
         return self.call("hittest", hwnd, code)
 
+    def screen(self, left, top, width, height):
+        """The screen's pixels in a rectangle: three bytes each, by rows."""
+        return bytes.fromhex(self.call("pixels", left, top, width, height)["rgb"])
+
+    def pixels(self, left, top, width, height):
+        """The same as rows of (r, g, b) tuples."""
+        raw = self.screen(left, top, width, height)
+        stride = width * 3
+        return [[tuple(raw[at:at + 3]) for at in range(row * stride, (row + 1) * stride, 3)]
+                for row in range(height)]
+
+    def screenshot(self, path, rect=None):
+        """Saves the screen, or its [left, top, right, bottom] part, as PNG."""
+        left, top, right, bottom = rect or self.metrics("MS Sans Serif", 14)["desktop"]
+        width, height = right - left, bottom - top
+        write_png(path, width, height, self.screen(left, top, width, height))
+
     def pids_of(self, exe_name):
         return [p["pid"] for p in self.processes()
                 if p["exe"].lower() == exe_name.lower()]
@@ -90,6 +113,12 @@ class Probe:
                     self._process.wait()
             self._process.stdout.close()
             self._process = None
+
+
+def _read_lines(stream, lines):
+    for line in stream:
+        lines.put(line)
+    lines.put(b"")
 
 
 def exe_path(directory, name):

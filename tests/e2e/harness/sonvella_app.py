@@ -3,9 +3,10 @@
 import glob
 import json
 import os
+import shutil
 
+from .host import windows_path
 from .waiting import WaitTimeout, stays, wait_for
-from .wineprefix import windows_path
 
 HTCLOSE = 20  # WM_NCHITTEST answer for the close box
 LIST_CLASS = "SysListView32"
@@ -21,9 +22,9 @@ class Sonvella:
     """Starts Sonvella.exe from `folder` and finds its window.
 
     Reading goes through probe.exe (window texts, the list's rows and
-    columns, message boxes, processes); acting goes through xdotool (keys,
-    clicks, typing into the real file dialog). stop() ends the program and
-    any player it left behind, by their ids.
+    columns, message boxes, processes, pixels), and so does acting (keys,
+    clicks, typing into the real file dialog, with SendInput). stop() ends
+    the program and any player it left behind, by their ids.
     """
 
     def __init__(self, env, folder):
@@ -41,9 +42,9 @@ class Sonvella:
                 timeout=30, what="the Sonvella process")
             self.hwnd = wait_for(self._main_window, timeout=30,
                                  what="the main window")
-            caption = self.caption()
-            self.xid = wait_for(lambda: self._one(self.input.find(caption)),
-                                timeout=10, what="the main X window")
+            # As for a person who started it: Windows may leave a program
+            # started from the background behind the foreground window.
+            self.input.focus(self.hwnd)
         except BaseException:
             self.stop()
             raise
@@ -107,7 +108,7 @@ class Sonvella:
     # Acting on it
 
     def keys(self, *keys):
-        self.input.key(self.xid, *keys)
+        self.input.key(self.hwnd, *keys)
 
     def click(self, text):
         self.input.click(*centre(self.control(text)["rect"]))
@@ -142,34 +143,42 @@ class Sonvella:
         wait_for(lambda: self.selected_rows() == [index],
                  what=f"row {index} selected")
 
-    def open_files(self, names, trigger=None):
+    def open_files(self, names, trigger=None, before_return=None):
         """Adds files through the real file-open dialog: types the quoted
-        full names into it and presses Return. `trigger` opens the dialog
-        (default: a click on "Open...")."""
+        full names into it and presses Return.
+        `trigger` opens the dialog (default: a click on "Open...");
+        `before_return`, if given, runs after the names are typed."""
         (trigger or (lambda: self.click("Open...")))()
         dialog = self.wait_dialog("Open")
-        self._type_checked(dialog, self._dialogs("Open")[0]["hwnd"],
-                           " ".join(f'"{name}"' for name in names))
+        self.type_checked(dialog, " ".join(f'"{name}"' for name in names))
+        if before_return:
+            before_return()
         self.input.key(dialog, "Return")
         wait_for(lambda: not self._dialogs("Open"), timeout=15,
                  what="the file dialog to close")
         wait_for(self._active_with_focus, what="the window active again after the dialog")
 
-    def _type_checked(self, xid, hwnd, text, attempts=3):
+    def type_checked(self, hwnd, text, attempts=3):
         """Types into the window's focused box until it holds exactly
-        `text`: under load X can drop characters outside the keymap."""
+        `text`: typing is checked like every other action."""
         def typed():
-            window = self.probe.window(hwnd)
-            return next((c["text"] for c in window["children"]
-                         if c["hwnd"] == window["focus"]), None)
+            # Read by its handle: on Windows the name box is an edit field
+            # inside a combo box, not a child of the dialog itself.
+            focus = self.probe.window(hwnd)["focus"]
+            return self.probe.window(focus)["text"] if focus else None
+
+        def settled():
+            # The keys are all queued at once; the box takes its time.
+            now = typed()
+            return now == text or stays(lambda: typed() == now)
 
         for _ in range(attempts):
-            self.input.type(xid, text)
-            try:
-                wait_for(lambda: typed() == text, timeout=2)
+            self.input.type(hwnd, text)
+            wait_for(settled, timeout=120, what="the typed text to settle")
+            if typed() == text:
                 return
-            except WaitTimeout:
-                self.input.key(xid, "ctrl+a", "BackSpace")
+            self.input.key(hwnd, "ctrl+a", "BackSpace")
+            wait_for(lambda: typed() == "", what="the box emptied")
         raise WaitTimeout(f"typed {text!r}, the box holds {typed()!r}")
 
     def _active_with_focus(self):
@@ -177,11 +186,10 @@ class Sonvella:
         return window["active"] == self.hwnd and window["focus"] != 0
 
     def wait_dialog(self, caption, timeout=10):
-        """The X window of this program's visible dialog `caption`."""
-        wait_for(lambda: self._dialogs(caption), timeout=timeout,
-                 what=f"the dialog {caption!r}")
-        return wait_for(lambda: self._one(self.input.find(caption)),
-                        timeout=timeout, what=f"the X window {caption!r}")
+        """The handle of this program's visible dialog `caption`."""
+        dialog = wait_for(lambda: self._one(self._dialogs(caption)),
+                          timeout=timeout, what=f"the dialog {caption!r}")
+        return dialog["hwnd"]
 
     def _dialogs(self, caption):
         return [b for b in self.probe.boxes(self.pid) if b["text"] == caption]
@@ -232,22 +240,17 @@ class Sonvella:
         return wait_for(lambda: self.player_records().get(pid), timeout=timeout,
                         what=f"the record of player {pid}")
 
-    def linux_players(self):
-        """Linux processes, not zombies, running this folder's player."""
-        player = (windows_path(self.folder) + "\\" + PLAYER_EXE).lower()
-        alive = []
-        for stat in glob.glob("/proc/[0-9]*/stat"):
-            directory = os.path.dirname(stat)
-            try:
-                with open(os.path.join(directory, "cmdline"), "rb") as file:
-                    command = file.read().decode("utf-8", "replace").lower()
-                with open(stat) as file:
-                    state = file.read().rsplit(")", 1)[1].split()[0]
-            except OSError:
-                continue
-            if player in command and state not in ("Z", "X"):
-                alive.append(int(os.path.basename(directory)))
-        return alive
+    def host_players(self):
+        """The host's processes running this folder's player: under Wine the
+        Linux processes behind the players, which must end with them."""
+        return self.env.prefix.processes_running(
+            windows_path(self.folder) + "\\" + PLAYER_EXE)
+
+    def save_logs(self, folder):
+        """Copies the program's output and its players' records to `folder`."""
+        for path in [self.log_path, *glob.glob(os.path.join(self.folder, "stub-*.json"))]:
+            if os.path.exists(path):
+                shutil.copy(path, folder)
 
     # Ending
 

@@ -11,8 +11,15 @@ _shared = None
 
 def win64_dir():
     """The win64 build folder: $SONVELLA_WIN64_DIR, else build/win64."""
-    source = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+    harness = os.path.dirname(os.path.abspath(__file__))
+    source = os.path.dirname(os.path.dirname(os.path.dirname(harness)))
     return os.environ.get("SONVELLA_WIN64_DIR") or os.path.join(source, "build", "win64")
+
+
+def output_dir():
+    """Where a failed test leaves a screenshot and the program's logs:
+    $SONVELLA_E2E_OUTPUT, else e2e-output in the win64 build folder."""
+    return os.environ.get("SONVELLA_E2E_OUTPUT") or os.path.join(win64_dir(), "e2e-output")
 
 
 def _close_shared():
@@ -48,4 +55,20 @@ class SonvellaTestCase(unittest.TestCase):
         test, whatever happens."""
         app = Sonvella(self.env, self.env.program_folder(folder_name, player))
         self.addCleanup(app.stop)
+        # Runs first, while the program still shows what went wrong.
+        self.addCleanup(self._keep_evidence, app)
         return app
+
+    def _failed(self):
+        # The running test's result is kept only in unittest's own state.
+        result = self._outcome.result
+        return any(test is self or getattr(test, "test_case", None) is self
+                   for test, _ in result.errors + result.failures)
+
+    def _keep_evidence(self, app):
+        if not self._failed():
+            return
+        folder = os.path.join(output_dir(), self.id())
+        os.makedirs(folder, exist_ok=True)
+        app.save_logs(folder)
+        self.env.probe.screenshot(os.path.join(folder, f"screen-{app.pid}.png"))

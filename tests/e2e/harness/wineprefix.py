@@ -6,6 +6,8 @@ import shutil
 import subprocess
 import tempfile
 
+from .programs_home import ProgramsHome
+
 # The .NET and HTML add-ons cannot be downloaded here, and the menu builder
 # would write desktop entries into the user's home.
 DLL_OVERRIDES = "mscoree,mshtml=;winemenubuilder.exe=d"
@@ -18,12 +20,7 @@ _X11_KEY = r"HKCU\Software\Wine\X11 Driver"
 _WINE_FONTS = "/usr/share/wine/fonts"
 
 
-def windows_path(path):
-    """The Windows name of a Linux path, through the Z: drive."""
-    return "Z:" + os.path.abspath(path).replace("/", "\\")
-
-
-class WinePrefix:
+class WinePrefix(ProgramsHome):
     """A new prefix in a temporary folder, set up for driving from outside.
 
     Wine draws window frames itself (Managed=N), so screen coordinates are
@@ -71,12 +68,26 @@ class WinePrefix:
                               stdout=subprocess.DEVNULL,
                               stderr=subprocess.DEVNULL, **kwargs)
 
-    def start(self, args, log_path, cwd=None):
-        """Starts a Windows program; its output goes to log_path."""
-        with open(log_path, "ab") as log:
-            return subprocess.Popen(["wine", *args], env=self.env, cwd=cwd,
-                                    stdin=subprocess.DEVNULL, stdout=log,
-                                    stderr=subprocess.STDOUT)
+    def command(self, args):
+        return ["wine", *args]
+
+    @staticmethod
+    def processes_running(program):
+        """Linux processes, not zombies, running the Windows `program`."""
+        program = program.lower()
+        alive = []
+        for stat in glob.glob("/proc/[0-9]*/stat"):
+            directory = os.path.dirname(stat)
+            try:
+                with open(os.path.join(directory, "cmdline"), "rb") as file:
+                    command = file.read().decode("utf-8", "replace").lower()
+                with open(stat) as file:
+                    state = file.read().rsplit(")", 1)[1].split()[0]
+            except OSError:
+                continue
+            if program in command and state not in ("Z", "X"):
+                alive.append(int(os.path.basename(directory)))
+        return alive
 
     def set_registry(self, key, name, kind, value):
         self.run(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d",
@@ -100,12 +111,6 @@ class WinePrefix:
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         subprocess.run(["wineserver", "-w"], env=self.env, timeout=60,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-    def temp_dir(self, name):
-        """A new folder inside this prefix's temporary folder."""
-        path = os.path.join(self.root, name)
-        os.makedirs(path)
-        return path
 
     def remove(self):
         self.kill()

@@ -1,4 +1,4 @@
-"""A private Xvfb display, and reading its pixels."""
+"""A private Xvfb display: the screen the programs show on under Linux."""
 
 import os
 import subprocess
@@ -7,11 +7,12 @@ import subprocess
 class VirtualDisplay:
     """Xvfb on the first free display number (chosen by Xvfb -displayfd).
 
-    Use as a context manager or call stop(); stop() ends only this Xvfb, by
-    its PID.
+    Its size is that of GitHub's Windows runners' screen, so that what fits
+    here fits there. Use as a context manager or call stop(); stop() ends
+    only this Xvfb, by its PID.
     """
 
-    def __init__(self, width=1280, height=1024):
+    def __init__(self, width=1024, height=768):
         self.width, self.height = width, height
         read_end, write_end = os.pipe()
         try:
@@ -36,24 +37,6 @@ class VirtualDisplay:
 
     def env(self):
         return {"DISPLAY": self.name}
-
-    def rgb(self, left, top, width, height):
-        """The pixels of a screen rectangle as rows of (r, g, b) tuples."""
-        raw = subprocess.run(
-            ["import", "-display", self.name, "-window", "root", "-crop",
-             f"{width}x{height}+{left}+{top}", "-depth", "8", "rgb:-"],
-            check=True, capture_output=True).stdout
-        pixels = [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
-        return [pixels[row * width:(row + 1) * width] for row in range(height)]
-
-    def screenshot(self, path, rect=None):
-        """Saves the screen, or the [left, top, right, bottom] part, as PNG."""
-        crop = []
-        if rect is not None:
-            left, top, right, bottom = rect
-            crop = ["-crop", f"{right - left}x{bottom - top}+{left}+{top}"]
-        subprocess.run(["import", "-display", self.name, "-window", "root",
-                        *crop, "+repage", path], check=True)
 
     def stop(self):
         if self._process.poll() is None:

@@ -1,29 +1,19 @@
 #include "IconColour.h"
 
+#include "platform/win32/Handles.h"
+
 namespace {
 
 bool IsBlue(int r, int g, int b) { return b > 150 && r < 120 && b > g + 30; }
 bool IsRed(int r, int g, int b) { return r > 150 && g < 110 && b < 110; }
 bool IsYellow(int r, int g, int b) { return r > 180 && g > 150 && b < 100; }
 
-class ScreenDC {
-public:
-  ScreenDC() : dc_(GetDC(nullptr)) {}
-  ~ScreenDC() { ReleaseDC(nullptr, dc_); }
-  ScreenDC(const ScreenDC &) = delete;
-  ScreenDC &operator=(const ScreenDC &) = delete;
-  HDC get() const { return dc_; }
-
-private:
-  HDC dc_;
-};
-
 } // namespace
 
 const wchar_t *IconKindOnScreen(HWND iconControl) {
   RECT rect{};
   GetWindowRect(iconControl, &rect);
-  const ScreenDC screen;
+  const sonvella::win32::ScreenDc screen;
   int blue = 0, red = 0, yellow = 0;
   for (int y = rect.top; y < rect.bottom; ++y)
     for (int x = rect.left; x < rect.right; ++x) {

@@ -10,6 +10,14 @@
 //   probe hittest HWND CODE  where the window answers WM_NCHITTEST with CODE
 //   probe menus              popup menu windows on screen
 //   probe density HWND PPI   moves a window to a screen of another density
+//   probe pixels L T W H     the screen's pixels in that rectangle
+//   probe keys HWND K...     brings HWND to the front, presses (K > 0) and
+//                            releases (K < 0) virtual keys
+//   probe type HWND TEXT     brings HWND to the front, types TEXT
+//   probe move X Y           moves the pointer
+//   probe click X Y B N      moves the pointer there, clicks button B N times
+//   probe button B down|up   presses or releases button B where it is
+//   probe cursor             where the pointer is
 // or "probe serve": the same commands, one per line with tab-separated
 // arguments on standard input, each answered by one line.
 #include "../JsonWriter.h"
@@ -20,6 +28,8 @@
 #include "PopupMenus.h"
 #include "Processes.h"
 #include "ScreenMetrics.h"
+#include "ScreenPixels.h"
+#include "SendInputs.h"
 #include "WindowDump.h"
 #include "WindowInfo.h"
 
@@ -43,6 +53,13 @@ std::string Run(const Arguments &arguments) {
   const auto number = [&](std::size_t index) {
     return NumberArgument(arguments, index);
   };
+  // Screen positions and released keys are negative.
+  const auto signedNumber = [&](std::size_t index) {
+    return index < arguments.size()
+               ? static_cast<int>(
+                     std::wcstol(arguments[index].c_str(), nullptr, 10))
+               : 0;
+  };
   if (command == L"windows")
     return ListWindows(number(1));
   if (command == L"window")
@@ -65,6 +82,26 @@ std::string Run(const Arguments &arguments) {
   if (command == L"density")
     return ChangeDensity(WindowFromNumber(number(1)),
                          static_cast<int>(number(2)));
+  if (command == L"pixels")
+    return ReadPixels(signedNumber(1), signedNumber(2), signedNumber(3),
+                      signedNumber(4));
+  if (command == L"keys") {
+    std::vector<int> strokes;
+    for (std::size_t index = 2; index < arguments.size(); ++index)
+      strokes.push_back(signedNumber(index));
+    return PressKeys(WindowFromNumber(number(1)), strokes);
+  }
+  if (command == L"type" && arguments.size() == 3)
+    return TypeText(WindowFromNumber(number(1)), arguments[2]);
+  if (command == L"move")
+    return MovePointer(signedNumber(1), signedNumber(2));
+  if (command == L"click")
+    return ClickAt(signedNumber(1), signedNumber(2), signedNumber(3),
+                   signedNumber(4));
+  if (command == L"button" && arguments.size() == 3)
+    return SetButton(signedNumber(1), arguments[2] == L"down");
+  if (command == L"cursor")
+    return PointerPosition();
   return JsonObject().Text("error", L"unknown command: " + command).Build();
 }
 
