@@ -12,9 +12,8 @@ Application::Application()
           nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))),
       // Loaded here rather than imported: its start-up may load the theme
       // library (Wine's does), which must come after the search is limited
-      // to System32.
-      // By name, so that the manifest's redirect to version 6 applies; the
-      // redirect comes before any folder is searched.
+      // to System32. Loaded by name, so that the manifest's redirect to
+      // version 6 applies; the redirect comes before any folder is searched.
       commonControls_(LoadLibraryW(L"comctl32.dll")) {
   const auto initCommonControls =
       SystemFunction<decltype(&InitCommonControlsEx)>(commonControls_.get(),

@@ -23,8 +23,8 @@ public:
              TPlayerForm &player, Win32Platform &platform);
   // Creates the window hidden, centred on the primary screen, with its
   // font for that screen's density, menu and controls; attaches it to the
-  // platform and runs the creation handler. False when any of them could not be
-  // made; nothing of the window is left then.
+  // platform and runs the creation handler. False when any of them could
+  // not be made; nothing of the window is left then.
   bool Create();
   // Once created: hides the window, runs the destruction handler, then
   // destroys the window and its controls.
