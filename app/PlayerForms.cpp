@@ -198,10 +198,8 @@ void TPlayerForm::PlayFile(const std::wstring &fileName) {
   const std::wstring player = AppDir + L"mplayer.exe";
   const ProcessStartInfo info{
       .applicationName = player,
-      .commandLine = L"\"" + player + L"\" -wid " +
-                     DecimalText(platform_.WindowHandle()) +
-                     L" -slave -quiet -identify -priority abovenormal \"" +
-                     fileName + L"\"",
+      .commandLine =
+          PlayerCommandLine(player, platform_.WindowHandle(), fileName),
       .inheritHandles = true,
       .creationFlags = DetachedProcess,
       .currentDirectory = AppDir,

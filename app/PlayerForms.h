@@ -41,6 +41,11 @@ inline constexpr std::uint32_t StartupInfoSize = sizeof(void *) == 8 ? 104 : 68;
 // the printf family (about 24 KB) into the program.
 std::wstring DecimalText(std::uint64_t value);
 
+// The command line that starts the player executable `player` (a full file
+// name) on the window `window` and the file `fileName`.
+std::wstring PlayerCommandLine(const std::wstring &player, std::uint32_t window,
+                               const std::wstring &fileName);
+
 // Text of the box that reports a failure escaping a command.
 std::wstring FailureText(const std::wstring &message);
 

@@ -1,3 +1,5 @@
+#include "CommandLineCases.h"
+#include "CommandLineSplitter.h"
 #include "PlayerFormFixture.h"
 
 namespace sonvella {
@@ -31,6 +33,22 @@ TEST_F(PlaybackTest, StartsTheQuotedPlayerFromTheProgramFolder) {
   EXPECT_EQ(start.currentDirectory, L"C:\\Program Files\\Sonvella\\");
   EXPECT_EQ(start.startupInfoSize, sizeof(void *) == 8 ? 104u : 68u);
   EXPECT_EQ(start.startupFlags, 0x100u);
+}
+
+// A name from a shell folder (a ZIP, a phone) may hold any character; the
+// player must get it as its last argument, whole, and nothing more.
+TEST_F(PlaybackTest, AnyNameReachesThePlayerWhole) {
+  const std::vector<std::wstring> names = HardNames();
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const std::wstring &name = names[i];
+    Open({name});
+    form.Run(&TPlayerForm::PlayButtonClick);
+    EXPECT_EQ(SplitCommandLine(platform.processStarts.back().commandLine),
+              ExpectedPlayerArguments(name))
+        << "hard name " << i;
+    EXPECT_EQ(platform.Caption(),
+              L"Playing " + name + L" - sonvella.example.org");
+  }
 }
 
 TEST_F(PlaybackTest, WritesTheWindowHandleAsUnsigned32Bit) {
