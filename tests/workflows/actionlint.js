@@ -34,7 +34,9 @@ const declared = (finding) =>
     const file = path.resolve(folder, name);
     const data = fs.readFileSync(file, "utf8");
     for (const finding of await runLint(data, file)) {
-      if (finding.message && !declared(finding)) findings.push({ ...finding, path: file, data });
+      if (finding.message && !declared(finding)) {
+        findings.push({ ...finding, path: file, data });
+      }
     }
   }
   if (findings.length > 0) {

@@ -1,7 +1,7 @@
 """Checks what actionlint does not, in .github/workflows of the current folder:
 every action pinned to a full commit with its release as a comment (local
 ./ actions and docker:// images pinned by sha256 excepted), a top-level
-permissions in every workflow, no pull_request_target or workflow_run
+permissions in every workflow that grants no writing (jobs ask for it), no pull_request_target or workflow_run
 trigger (both run with the repository's secrets on another's changes), and
 no event data (titles, bodies, branch names) expanded by ${{ }} inside a
 run: script, where it would be read as shell code. Prints each finding as
@@ -26,8 +26,17 @@ def indent(line):
 def check(path):
     lines = path.read_text().splitlines()
     findings = []
-    if not any(line.startswith("permissions:") for line in lines):
+    top = next((number for number, line in enumerate(lines, 1)
+                if line.startswith("permissions:")), None)
+    if top is None:
         findings.append(f"{path}:1: no top-level permissions")
+    else:  # its block, up to the next top-level key, grants no writing
+        for number in range(top, len(lines) + 1):
+            line = lines[number - 1]
+            if number > top and line[:1].isalpha():
+                break
+            if "write" in line.split("#")[0]:
+                findings.append(f"{path}:{number}: top-level permissions that write")
     script = None  # the column of the run: key whose script this line is in
     for number, line in enumerate(lines, 1):
         where = f"{path}:{number}:"
@@ -38,12 +47,15 @@ def check(path):
         # GitHub expands ${{ }} before the shell sees the script, comments too.
         if script is not None and EVENT_DATA.search(line):
             findings.append(f"{where} event data expanded inside run:")
-        if not line.lstrip().startswith("#") and (trigger := TRIGGER.search(line.split(" #")[0])):
+        code = "" if line.lstrip().startswith("#") else line.split(" #")[0]
+        if trigger := TRIGGER.search(code):
             findings.append(f"{where} trigger {trigger[1]}")
         if uses := USES.match(line):
             action = uses[2].strip()
-            if not (action.startswith("./") or PINNED.match(action) or DOCKER.match(action)):
-                findings.append(f"{where} not pinned to a commit with its version: {action}")
+            if not (action.startswith("./") or PINNED.match(action)
+                    or DOCKER.match(action)):
+                findings.append(
+                    f"{where} not pinned to a commit with its version: {action}")
     return findings
 
 
