@@ -1,11 +1,12 @@
 """Checks what actionlint does not, in .github/workflows of the current folder:
 every action pinned to a full commit with its release as a comment (local
 ./ actions and docker:// images pinned by sha256 excepted), a top-level
-permissions in every workflow that grants no writing (jobs ask for it), no pull_request_target or workflow_run
-trigger (both run with the repository's secrets on another's changes), and
-no event data (titles, bodies, branch names) expanded by ${{ }} inside a
-run: script, where it would be read as shell code. Prints each finding as
-file:line and exits 1 on any, or when there is no workflow."""
+permissions in every workflow that grants no writing (jobs ask for it), no
+pull_request_target or workflow_run trigger (both run with the repository's
+secrets on another's changes), and no event data (titles, bodies, branch
+names) expanded by ${{ }} inside a run: script, where it would be read as
+shell code. Prints each finding as file:line and exits 1 on any, or when
+there is no workflow."""
 
 import pathlib
 import re
