@@ -322,11 +322,19 @@ void MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT MainWindow::OnNotify(const NMHDR &notification) {
-  // In report view the list reports a double-click on empty space as well.
-  if (notification.hwndFrom == list_->Handle() &&
-      notification.code == static_cast<UINT>(NM_DBLCLK))
+  if (notification.hwndFrom != list_->Handle())
+    return 0;
+  switch (notification.code) {
+  case NM_DBLCLK:
+    // In report view the list reports a double-click on empty space as well.
     RunHandler(form_.onListDoubleClick);
-  return 0;
+    return 0;
+  case NM_HOVER:
+    // Nonzero keeps the list from selecting the row and taking the focus.
+    return list_->TakesHover() ? 0 : 1;
+  default:
+    return 0;
+  }
 }
 
 void MainWindow::OnContextMenu(LPARAM position) {

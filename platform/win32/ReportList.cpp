@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 namespace sonvella::win32 {
 
 namespace {
@@ -127,6 +129,20 @@ POINT ReportList::KeyboardMenuPoint() const {
     point = {(row.left + row.right) / 2, (row.top + row.bottom) / 2};
   ClientToScreen(list_, &point);
   return point;
+}
+
+void ReportList::IgnoreHoverAtPointer() {
+  POINT pointer{};
+  if (GetCursorPos(&pointer))
+    ignoredHover_ = pointer;
+}
+
+bool ReportList::TakesHover() {
+  // Only the first hover after the window closed can be the one it caused.
+  const std::optional<POINT> ignored = std::exchange(ignoredHover_, {});
+  POINT pointer{};
+  return !ignored || !GetCursorPos(&pointer) || pointer.x != ignored->x ||
+         pointer.y != ignored->y;
 }
 
 std::wstring ReportList::CellText(int index, int subItem) const {

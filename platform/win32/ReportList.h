@@ -39,6 +39,14 @@ public:
   // Where a menu opened from the keyboard appears, in screen coordinates:
   // the centre of the selected row, else the list's top-left corner.
   POINT KeyboardMenuPoint() const;
+  // A window closing above the list uncovers it under a pointer that has
+  // not moved, and the list then takes that for a pointer resting on it:
+  // its hover selection would select the row there and take the keyboard
+  // focus. Called when such a window has closed: the next hover is ignored
+  // if the pointer is still where it is now.
+  void IgnoreHoverAtPointer();
+  // Whether the list may act on the hover it reports now (NM_HOVER).
+  bool TakesHover();
 
 private:
   explicit ReportList(HWND list) : list_(list) {}
@@ -47,6 +55,7 @@ private:
   void SetCellText(int index, int subItem, const std::wstring &text);
 
   HWND list_;
+  std::optional<POINT> ignoredHover_; // where the pointer rested, on screen
 };
 
 } // namespace sonvella::win32

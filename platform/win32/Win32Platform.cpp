@@ -40,6 +40,7 @@ void Win32Platform::ShowMessage(const std::wstring &text,
                                 const std::wstring &caption, MessageIcon icon) {
   MessageBoxW(window_, text.c_str(), caption.c_str(),
               MB_OK | static_cast<UINT>(icon));
+  list_->IgnoreHoverAtPointer();
 }
 
 void Win32Platform::ShellOpen(const std::wstring &address) {
@@ -158,7 +159,9 @@ std::wstring Win32Platform::LocaleDecimalSeparator(LocaleSource source) {
 
 std::optional<std::vector<std::wstring>>
 Win32Platform::ShowOpenDialog(const OpenDialogOptions &options) {
-  return ShowOpenFileDialog(window_, options);
+  auto names = ShowOpenFileDialog(window_, options);
+  list_->IgnoreHoverAtPointer();
+  return names;
 }
 
 int Win32Platform::ListRowCount() { return list_->RowCount(); }

@@ -1,6 +1,7 @@
 """Playback: every way to Play, the exact player command line and start-up
 parameters, Stop, replacing and removing the playing file, a missing
-player, and shortcuts that need the list's focus."""
+player, and shortcuts that need the list's focus, also after a window that
+opened above the main window has closed."""
 
 import os
 import shutil
@@ -9,6 +10,7 @@ import unittest
 from harness import (ON_WINDOWS, Sonvella, SonvellaTestCase, stays, wait_for,
                      windows_path)
 from harness.popup_menu import PopupMenu
+from harness.sonvella_app import LIST_CLASS, centre
 
 HOST = "sonvella.example.org"
 IDLE_CAPTION = f"Sonvella - {HOST}"
@@ -257,6 +259,86 @@ class ShortcutsNeedTheList(PlaybackTestCase):
         self.assertTrue(stays(lambda: app.players() == [pid], duration=1.5))
         app.keys("ctrl+s")
         self.assert_stopped(app)
+
+    def test_the_focus_comes_back_after_every_window_above_the_main_one(self):
+        # The pointer rests where a person leaves it, over the list, and each
+        # closing window uncovers the list under it: the list's hover must
+        # not take the focus then.
+        app, [first, _] = self.start_with_files({"a.ac3": 1, "b.ac3": 2})
+        added = self.env.audio_files({f"new{i}.ac3": 1 for i in range(5)},
+                                     folder="more music")
+        open_button = centre(app.control("Open...")["rect"])
+
+        def rest(move, rows):
+            """Moves the pointer onto the list; its hover gives the list the
+            focus and selects `rows`, and the pointer stays there."""
+            def state():
+                return app.selected_rows() == rows and \
+                    app.focused_control() == LIST_CLASS
+
+            move()
+            wait_for(state, what=f"the list focused with rows {rows} selected")
+            self.assertTrue(stays(state))  # the hover time passes
+
+        def on_first_row():
+            rest(lambda: app.input.hover(*app.row_centre(0)), [0])
+
+        def tab_to(control, tabs):
+            app.keys(*["Tab"] * tabs)
+            wait_for(lambda: app.focused_control() == control, what=f"Tab to {control}")
+
+        def box(caption, *keys):
+            app.keys(*keys)
+            if caption == "About":  # Shift+F10 opened the menu
+                PopupMenu(self.env).press(app.hwnd, "a")
+            app.dismiss_box(caption)
+
+        def remove_with_nothing_selected():
+            rest(app.click_below_rows, [])  # the click clears the selection
+            tab_to("Remove", 2)
+            box("Information", "space")
+
+        def about():
+            on_first_row()
+            box("About", "shift+F10")
+
+        def open_from_keyboard(name):
+            on_first_row()
+            tab_to("Open...", 1)
+            app.open_files([name], trigger=lambda: app.keys("space"))
+
+        def open_clicked(name):
+            app.open_files([name], trigger=lambda: app.input.click(*open_button))
+
+        def open_from_list(name):
+            on_first_row()
+            app.open_files([name], trigger=lambda: app.keys("ctrl+o"))
+
+        steps = [  # (what, action, focused afterwards, what Ctrl+P then plays)
+            ("Remove", remove_with_nothing_selected, "Remove", None),
+            ("Remove again", lambda: box("Information", "space"), "Remove", None),
+            ("About", about, LIST_CLASS, first),
+            ("About again", lambda: box("About", "shift+F10"), LIST_CLASS, first),
+            *[(f"Open {i + 1} from the keyboard",
+               lambda i=i: open_from_keyboard(added[i]), "Open...", None)
+              for i in range(3)],
+            ("Open clicked", lambda: open_clicked(added[3]), "Open...", None),
+            ("Ctrl+O", lambda: open_from_list(added[4]), LIST_CLASS, added[4]),
+        ]
+        for what, action, focused, played in steps:
+            with self.subTest(what):
+                action()
+                wait_for(lambda: app.focused_control() == focused,
+                         what=f"the focus back on {focused}")
+                self.assertTrue(stays(lambda: app.focused_control() == focused),
+                                f"{app.focused_control()} took the focus")
+                app.keys("ctrl+p")
+                if played:
+                    self.wait_one_player_on(app, played)
+                    app.keys("ctrl+s")
+                    self.assert_stopped(app)
+                else:
+                    self.assertTrue(stays(lambda: not app.players() and not app.boxes()))
 
 
 if __name__ == "__main__":
