@@ -58,7 +58,8 @@ class Adding:
         self.folder = names[0].rsplit("\\", 1)[0] + "\\"
         if desktop_ini:
             pathlib.Path(_linux_path(self.folder), "desktop.ini").touch()
-        self.scratch = env.prefix.temp_dir("adding")
+        self.scratch = env.prefix.temp_dir(
+            "adding" if desktop_ini else "adding-plain")
         self.names_file = os.path.join(self.scratch, "names.txt")
         with open(self.names_file, "w", encoding="utf-16-le") as file:
             file.write(" ".join(f'"{name}"' for name in names))
