@@ -29,9 +29,12 @@ private:
   PWSTR text_ = nullptr;
 };
 
-// A chosen item, its ID list and that list's bytes before its last ID: the
-// same bytes for every item of one folder, none for an item without a list
-// or one the desktop itself holds.
+// A chosen item, its ID list and that list's bytes before its last ID, which
+// stand for its folder: items with the same bytes lie in the same folder.
+// Compared byte for byte rather than by the names in them (ILIsParent):
+// Wine compares those without case, yet on its Linux drives two folders may
+// differ in case only; one folder given in other bytes only makes one more
+// group. Empty for an item without a list and for one the desktop holds.
 struct Chosen {
   ComPtr<IShellItem> item;
   IdListOwner list;
