@@ -5,14 +5,18 @@
 //   WM_APP + 1          empties the list;
 //   WM_APP, wParam 0    inserts every row straight from what it read;
 //   WM_APP, wParam 1    inserts every row under the full name the shell
-//                       gives for its item, as a program handed the items a
-//                       file dialog chose must ask for them.
+//                       gives for its item alone, as a program handed the
+//                       items a file dialog chose may ask for them;
+//   WM_APP, wParam 2    the same with the names asked of FOLDER, bound
+//                       once, for the items' ID lists: the least a program
+//                       handed the items can do to name them.
 // Either way the list is not redrawn until all rows are in.
 #include "SonvellaList.h"
 #include "TopLevelWindow.h"
 #include "app/PlayerForms.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/ReportList.h"
+#include "platform/win32/ShellItemNames.h"
 
 #include <windows.h>
 
@@ -33,7 +37,7 @@ using Microsoft::WRL::ComPtr;
 
 constexpr UINT FillMessage = WM_APP;
 constexpr UINT ClearMessage = WM_APP + 1;
-constexpr WPARAM NamesFromShell = 1;
+enum class Naming : WPARAM { AsRead, PerItem, PerFolder };
 
 struct Row {
   std::wstring name;
@@ -60,13 +64,10 @@ void ReadRows() {
   } while (FindNextFileW(search, &entry));
 }
 
-struct TaskMemoryDeleter {
-  void operator()(void *memory) const { CoTaskMemFree(memory); }
-};
-using IdList = std::unique_ptr<ITEMIDLIST, TaskMemoryDeleter>;
+using IdList = sonvella::win32::IdListOwner;
 
 // Each row's item: its name parsed inside the folder, joined to the
-// folder's own item list.
+// folder's own item list. False also when the folder could not name them.
 bool GetShellItems() {
   ComPtr<IShellItem> folder;
   ComPtr<IShellFolder> shellFolder;
@@ -89,29 +90,35 @@ bool GetShellItems() {
         FAILED(SHCreateItemFromIDList(full.get(), IID_PPV_ARGS(&row.item))))
       return false;
   }
-  return true;
+  return Rows.empty() ||
+         sonvella::win32::FolderNames::ParentOf(*Rows.front().item.Get());
 }
 
-std::wstring ShellName(IShellItem &item) {
-  PWSTR name = nullptr;
-  if (FAILED(item.GetDisplayName(SIGDN_FILESYSPATH, &name)))
-    return {};
-  std::wstring text = name;
-  CoTaskMemFree(name);
-  return text;
+// The row's full name from the shell: asked for its item alone, or of its
+// folder when that is given.
+std::wstring
+ShellName(const Row &row,
+          const std::optional<sonvella::win32::FolderNames> &folder) {
+  IShellItem &item = *row.item.Get();
+  const auto name = folder ? folder->Name(sonvella::win32::IdListOf(item).get())
+                           : sonvella::win32::ItemName(item);
+  return name.value_or(L"");
 }
 
-void Fill(bool namesFromShell) {
+void Fill(Naming naming) {
   const HWND list = List->Handle();
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  std::optional<sonvella::win32::FolderNames> folder;
+  if (naming == Naming::PerFolder && !Rows.empty())
+    folder = sonvella::win32::FolderNames::ParentOf(*Rows.front().item.Get());
   for (const Row &row : Rows) {
-    if (namesFromShell) {
-      const std::wstring fullName = ShellName(*row.item.Get());
+    if (naming == Naming::AsRead) {
+      List->AppendRow({.caption = row.name, .size = row.size, .path = Folder});
+    } else {
+      const std::wstring fullName = ShellName(row, folder);
       List->AppendRow({.caption = sonvella::FileNamePart(fullName),
                        .size = row.size,
                        .path = sonvella::DirectoryPart(fullName)});
-    } else {
-      List->AppendRow({.caption = row.name, .size = row.size, .path = Folder});
     }
   }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
@@ -135,7 +142,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
   case WM_CREATE:
     return CreateList(window) ? 0 : -1;
   case FillMessage:
-    Fill(wParam == NamesFromShell);
+    Fill(static_cast<Naming>(wParam));
     return 0;
   case ClearMessage:
     SendMessageW(List->Handle(), LVM_DELETEALLITEMS, 0, 0);

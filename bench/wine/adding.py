@@ -7,16 +7,18 @@ files), so the driver puts the 10,000 quoted full names into the dialog's
 name box at once and confirms with a real Return key. row_watch, started
 first, notes when the dialog has gone and when Sonvella's list holds every
 row; the time in between is Sonvella's own work. list_filler inserts the
-same rows (name, size text, folder) directly, once as given and once under
-the names Wine's shell gives for the files' items: every program handed a
-dialog's choice asks the shell for those names, and under Wine that costs
-milliseconds per file.
+same rows (name, size text, folder) directly: as given, under the names
+Wine's shell gives for the files' items one by one, and under the names
+their folder, bound once, gives for their ID lists, the least that a
+program handed a dialog's choice can do to name it.
 
-The folder holds an empty desktop.ini beside the 10,000 files. Wine's shell
-looks for that file in the folder whenever it names an item there, and a
-name that is not found costs a scan of all 10,000 entries, a cost of Wine's
-file system that Windows does not have; with the file there the look
-finds it at once.
+It runs in two folders of 10,000 files. Wine's shell looks for a
+desktop.ini in the folder whenever it names an item there alone, and where
+there is none (in almost every folder) the look scans all 10,000 entries,
+milliseconds per file; the first folder holds an empty desktop.ini, which
+the look finds at once. The second is a plain folder, as users have them;
+naming its files one by one costs well over a minute, so there list_filler
+names them only through their folder.
 """
 
 import os
@@ -30,12 +32,14 @@ from window_program import WindowProgram, child_of
 
 ROWS = 10_000
 RUNS = 3
-# A slow list makes one run last minutes: no further run starts once this
-# much time has gone.
+# A slow list makes one run last minutes: in each folder, no further run
+# starts once this much time has gone.
 BUDGET_SECONDS = 240
 GOAL = 1.5
-# list_filler's WM_APP codes.
-AS_GIVEN, NAMED_BY_SHELL = 0, 1
+# list_filler's WM_APP codes, each with its name in the figures.
+AS_GIVEN, NAMED_ALONE, NAMED_PER_FOLDER = 0, 1, 2
+BASELINES = {AS_GIVEN: "direct", NAMED_ALONE: "direct, shell names",
+             NAMED_PER_FOLDER: "direct, per-folder names"}
 
 
 def _linux_path(windows_name):
@@ -47,13 +51,15 @@ class Adding:
     """The 10,000 files, their names for the dialog, Sonvella's folder and
     list_filler, measured run by run."""
 
-    def __init__(self, env, programs):
+    def __init__(self, env, programs, desktop_ini):
         self.env, self.programs = env, programs
         sizes = {f"track{i:05d}.ac3": 1024 + 37 * i for i in range(ROWS)}
         names = env.audio_files(sizes)
         self.folder = names[0].rsplit("\\", 1)[0] + "\\"
-        pathlib.Path(_linux_path(self.folder), "desktop.ini").touch()
-        self.scratch = env.prefix.temp_dir("adding")
+        if desktop_ini:
+            pathlib.Path(_linux_path(self.folder), "desktop.ini").touch()
+        self.scratch = env.prefix.temp_dir(
+            "adding" if desktop_ini else "adding-plain")
         self.names_file = os.path.join(self.scratch, "names.txt")
         with open(self.names_file, "w", encoding="utf-16-le") as file:
             file.write(" ".join(f'"{name}"' for name in names))
@@ -107,30 +113,45 @@ class Adding:
             app.stop()
 
 
-def measure(env, programs):
-    adding = Adding(env, programs)
-    given, named, dialog, sonvella = [], [], [], []
+def _medians(env, programs, desktop_ini, codes):
+    """Medians of the dialog's closing, Sonvella's listing and list_filler's
+    insertion under each of `codes`, and how many runs they come from."""
+    adding = Adding(env, programs, desktop_ini)
+    direct = {code: [] for code in codes}
+    dialog, sonvella = [], []
     adding.start_list_filler()
     try:
         start = time.monotonic()
         while len(sonvella) < RUNS and (
                 not sonvella or time.monotonic() - start < BUDGET_SECONDS):
-            given.append(adding.direct_insert_ms(AS_GIVEN))
-            named.append(adding.direct_insert_ms(NAMED_BY_SHELL))
+            for code in codes:
+                direct[code].append(adding.direct_insert_ms(code))
             closing, listing = adding.through_dialog_ms()
             dialog.append(closing)
             sonvella.append(listing)
+            baselines = ", ".join(f"{BASELINES[code]} {direct[code][-1]:.0f} ms"
+                                  for code in codes)
             print(f"  run {len(sonvella)}: dialog {closing:.0f} ms, "
-                  f"Sonvella {listing:.0f} ms, direct {given[-1]:.0f} ms, "
-                  f"direct with shell names {named[-1]:.0f} ms", flush=True)
+                  f"Sonvella {listing:.0f} ms, {baselines}", flush=True)
     finally:
         adding.stop_list_filler()
-    runs = f"{len(sonvella)}+{len(given)}"
-    return [
-        Figure.ratio_of("Add 10k: after the dialog vs direct", median(sonvella),
-                        median(given), GOAL, runs),
-        Figure.ratio_of("Add 10k: ... vs direct, shell names", median(sonvella),
-                        median(named), GOAL, runs),
-        Figure("Add 10k: Wine's dialog, Return to gone",
-               f"{median(dialog):.1f} ms", runs=str(len(dialog))),
-    ]
+    return (median(dialog), median(sonvella),
+            {code: median(values) for code, values in direct.items()},
+            len(sonvella))
+
+
+def measure(env, programs):
+    figures = []
+    for prefix, desktop_ini, codes in (
+            ("Add 10k", True, (AS_GIVEN, NAMED_ALONE, NAMED_PER_FOLDER)),
+            ("Add 10k from a plain folder", False,
+             (AS_GIVEN, NAMED_PER_FOLDER))):
+        print(f"  {prefix}", flush=True)
+        dialog, sonvella, direct, runs = _medians(env, programs, desktop_ini,
+                                                  codes)
+        figures += [Figure.ratio_of(
+            f"{prefix}: after the dialog vs {BASELINES[code]}", sonvella,
+            direct[code], GOAL, f"{runs}+{runs}") for code in codes]
+        figures.append(Figure(f"{prefix}: Wine's dialog, Return to gone",
+                              f"{dialog:.1f} ms", runs=str(runs)))
+    return figures

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <objbase.h>
+
 #include <memory>
 #include <type_traits>
 
@@ -27,6 +29,9 @@ struct ModuleDeleter {
 struct FindDeleter {
   void operator()(HANDLE search) const { FindClose(search); }
 };
+struct TaskMemoryDeleter {
+  void operator()(void *memory) const { CoTaskMemFree(memory); }
+};
 
 using FontOwner =
     std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
@@ -37,6 +42,9 @@ using ModuleOwner =
     std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter>;
 // Holds only a valid search handle (never INVALID_HANDLE_VALUE).
 using FindOwner = std::unique_ptr<void, FindDeleter>;
+// Memory the shell hands over from the task allocator: an ID list, a name.
+template <typename T>
+using TaskMemoryOwner = std::unique_ptr<T, TaskMemoryDeleter>;
 
 // A screen device context, released with the owner.
 class ScreenDc {

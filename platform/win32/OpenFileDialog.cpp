@@ -1,5 +1,7 @@
 #include "platform/win32/OpenFileDialog.h"
 
+#include "platform/win32/ShellItemNames.h"
+
 #include <shobjidl.h>
 #include <wrl/client.h>
 
@@ -8,21 +10,6 @@ namespace sonvella::win32 {
 namespace {
 
 using Microsoft::WRL::ComPtr;
-
-// A string the shell allocated, freed with the task allocator.
-class ShellString {
-public:
-  ShellString() = default;
-  ~ShellString() { CoTaskMemFree(text_); }
-  ShellString(const ShellString &) = delete;
-  ShellString &operator=(const ShellString &) = delete;
-
-  PWSTR *Receive() { return &text_; }
-  std::wstring Text() const { return text_ != nullptr ? text_ : L""; }
-
-private:
-  PWSTR text_ = nullptr;
-};
 
 HRESULT Configure(IFileOpenDialog &dialog, const OpenDialogOptions &options) {
   const COMDLG_FILTERSPEC filter{options.filterLabel.c_str(),
@@ -44,32 +31,11 @@ HRESULT Configure(IFileOpenDialog &dialog, const OpenDialogOptions &options) {
   return dialog.SetOptions(flags);
 }
 
-// The item's file-system path, or its display name when it has none.
-std::optional<std::wstring> ItemName(IShellItem &item) {
-  ShellString name;
-  if (SUCCEEDED(item.GetDisplayName(SIGDN_FILESYSPATH, name.Receive())))
-    return name.Text();
-  ShellString displayName;
-  if (SUCCEEDED(
-          item.GetDisplayName(SIGDN_NORMALDISPLAY, displayName.Receive())))
-    return displayName.Text();
-  return std::nullopt;
-}
-
 std::optional<std::vector<std::wstring>> ChosenNames(IFileOpenDialog &dialog) {
   ComPtr<IShellItemArray> items;
-  DWORD count = 0;
-  if (FAILED(dialog.GetResults(&items)) || FAILED(items->GetCount(&count)))
+  if (FAILED(dialog.GetResults(&items)))
     return std::nullopt;
-  std::vector<std::wstring> names;
-  for (DWORD i = 0; i < count; ++i) {
-    ComPtr<IShellItem> item;
-    if (FAILED(items->GetItemAt(i, &item)))
-      continue;
-    if (auto name = ItemName(*item.Get()))
-      names.push_back(std::move(*name));
-  }
-  return names;
+  return ShellItemNames(*items.Get());
 }
 
 } // namespace

@@ -43,6 +43,17 @@ class OpeningFiles(SonvellaTestCase):
                          ["1024 bytes", "1 KB", "1 MB", "3.5 MB", "5 GB"])
         self.assertEqual(app.selected_rows(), [7])
 
+    def test_files_of_two_folders_come_in_the_dialogs_order(self):
+        # Sonvella names the chosen files folder by folder; the rows still
+        # follow the dialog, each with its own folder.
+        a1, a2 = self.env.audio_files({"one.ac3": 1, "two.ac3": 2}, folder="first")
+        b1, b2 = self.env.audio_files({"one.ac3": 3, "two.ac3": 4}, folder="second")
+        app = self.start()
+        app.open_files([a1, b1, a2, b2])
+        self.assertEqual(app.rows(), [row(a1, "1 bytes"), row(b1, "3 bytes"),
+                                      row(a2, "2 bytes"), row(b2, "4 bytes")])
+        self.assertEqual(app.selected_rows(), [3])
+
     def test_more_files_than_fit_bring_the_scroll_bar(self):
         # Open holds the list's repainting while it adds rows; the scroll bar
         # shows only once the hold has been released.
