@@ -14,20 +14,14 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 
-// A string the shell allocated, freed with the task allocator.
-class ShellString {
-public:
-  ShellString() = default;
-  ~ShellString() { CoTaskMemFree(text_); }
-  ShellString(const ShellString &) = delete;
-  ShellString &operator=(const ShellString &) = delete;
-
-  PWSTR *Receive() { return &text_; }
-  std::wstring Text() const { return text_ != nullptr ? text_ : L""; }
-
-private:
-  PWSTR text_ = nullptr;
-};
+// The item's name of that kind; nullopt when the shell gives none.
+std::optional<std::wstring> DisplayName(IShellItem &item, SIGDN kind) {
+  PWSTR name = nullptr;
+  if (FAILED(item.GetDisplayName(kind, &name)))
+    return std::nullopt;
+  const TaskMemoryOwner<wchar_t> owner(name);
+  return std::wstring(name != nullptr ? name : L"");
+}
 
 // A chosen item, its ID list and that list's bytes before its last ID, which
 // stand for its folder: items with the same bytes lie in the same folder.
@@ -82,14 +76,9 @@ void NameGroup(const std::vector<Chosen> &chosen,
 } // namespace
 
 std::optional<std::wstring> ItemName(IShellItem &item) {
-  ShellString name;
-  if (SUCCEEDED(item.GetDisplayName(SIGDN_FILESYSPATH, name.Receive())))
-    return name.Text();
-  ShellString displayName;
-  if (SUCCEEDED(
-          item.GetDisplayName(SIGDN_NORMALDISPLAY, displayName.Receive())))
-    return displayName.Text();
-  return std::nullopt;
+  if (auto path = DisplayName(item, SIGDN_FILESYSPATH))
+    return path;
+  return DisplayName(item, SIGDN_NORMALDISPLAY);
 }
 
 IdListOwner IdListOf(IShellItem &item) {
@@ -102,17 +91,15 @@ IdListOwner IdListOf(IShellItem &item) {
 std::optional<FolderNames> FolderNames::ParentOf(IShellItem &item) {
   ComPtr<IShellItem> parent;
   SFGAOF attributes = 0;
-  ShellString path;
-  FolderNames names;
   if (FAILED(item.GetParent(&parent)) ||
       FAILED(parent->GetAttributes(SFGAO_FILESYSTEM, &attributes)) ||
-      (attributes & SFGAO_FILESYSTEM) == 0 ||
-      FAILED(parent->GetDisplayName(SIGDN_FILESYSPATH, path.Receive())) ||
+      (attributes & SFGAO_FILESYSTEM) == 0)
+    return std::nullopt;
+  FolderNames names;
+  names.path_ = DisplayName(*parent.Get(), SIGDN_FILESYSPATH).value_or(L"");
+  if (names.path_.empty() ||
       FAILED(parent->BindToHandler(nullptr, BHID_SFObject,
                                    IID_PPV_ARGS(&names.folder_))))
-    return std::nullopt;
-  names.path_ = path.Text();
-  if (names.path_.empty())
     return std::nullopt;
   // A drive's root (C:\) ends in its separator already.
   if (names.path_.back() != L'\\')
